@@ -1,0 +1,2 @@
+// PinzFX, the companion program: shares no code with Pinzola, only platform/.
+#pragma once
