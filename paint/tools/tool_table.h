@@ -1,31 +1,22 @@
-// What each tool identifier stands for: its name, the tool chest image that
-// selects it, that image's hint, the pointer sprite kind and the choices the
-// control strip offers while it is current.
+// What each tool identifier is: its name, the tool chest image that selects
+// it, the hint of that image, and the set-up made when it is chosen.
 #pragma once
 
 namespace pz {
 
-enum OptionsStrip : int {
-  StripUnchanged = -1,  // temporary tools leave the strip as it was
-  StripNone = 0,
-  StripBrushSizes = 1,
-  StripStrokeWidths = 2,
-  StripRazorModes = 3,
-};
-
 struct ToolInfo {
   int id;
-  const char* name;        // the identifier's name, e.g. "ToolPastel"
-  const char* chestImage;  // component name in the tool chest ("" for popup-only tools)
-  const char* hint;        // hint of the chest image ("" for popup-only tools)
+  const char* name;
+  const char* chestImage;  // the tool chest's image component, empty for temporary tools
+  const char* hint;
   int cursorKind;
-  int optionsStrip;
+  int optionsStrip;  // 0 none, 1 brush sizes, 2 stroke widths, 3 razor modes
 };
 
-// Every tool, in identifier order.
-extern const ToolInfo kToolTable[20];
-
-// The row for an identifier, or nullptr for a value without a tool.
+// The row for `id`, or nullptr for an identifier without one.
 const ToolInfo* toolInfo(int id);
+
+// All rows, in table order.
+const ToolInfo* toolTable(int* count);
 
 }  // namespace pz

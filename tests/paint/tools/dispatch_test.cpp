@@ -76,9 +76,13 @@ TEST(ToolTable, HasEveryToolOnceWithItsSetup) {
     EXPECT_EQ(t->id, id);
   }
   EXPECT_EQ(rows, 20);
+  int count = 0;
+  const ToolInfo* all = toolTable(&count);
+  ASSERT_EQ(count, 20);
+  for (int i = 0; i < count; ++i) EXPECT_EQ(toolInfo(all[i].id), &all[i]);
   EXPECT_EQ(toolInfo(2), nullptr);
   EXPECT_STREQ(toolInfo(ToolWaterPen)->hint, "Water Pen -- applies color transparently");
-  EXPECT_EQ(toolInfo(ToolRazor)->optionsStrip, StripRazorModes);
+  EXPECT_EQ(toolInfo(ToolRazor)->optionsStrip, 3);
   EXPECT_EQ(toolInfo(ToolZoomRect)->cursorKind, 11);
   EXPECT_STREQ(toolInfo(ToolSprayPaint)->chestImage, "Image23");
 }
