@@ -10,6 +10,7 @@
 
 #include "paint/canvas/artcache.h"
 #include "paint/canvas/mainpinz.h"
+#include "paint/canvas/widgets.h"
 #include "platform/prompt.h"
 
 namespace pz::testing {
