@@ -32,6 +32,7 @@ Trotator::Trotator(FxState& st, QWidget* parent) : QDialog(parent), st_(st) {
   Panel1 = new pz::SurfaceWidget(this, pz::kWhite);
   Panel1->setObjectName(QStringLiteral("Panel1"));
   Panel1->setGeometry(6, 7, 125, 97);
+  Panel1->surface().create(125, 97, pz::kWhite);  // drawable before the first showing
 
   ScrollBar1 = new QScrollBar(Qt::Vertical, this);
   ScrollBar1->setObjectName(QStringLiteral("ScrollBar1"));

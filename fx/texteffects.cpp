@@ -84,12 +84,16 @@ void trail(TextPlan& plan, const EffectInput& in, int left, int top, int right, 
 int measureTextWidth(const EffectInput& in, int px) { return textWidth(makeFont(in.style, -px), in.text); }
 
 int fitFontHeight(const EffectInput& in, int target, int G) {
+  return fitFontHeight(target, G, in.k, [&in](int px) { return measureTextWidth(in, px); });
+}
+
+int fitFontHeight(int target, int G, float k, const std::function<int(int px)>& measure) {
   int lo = 2, hi = 152, px = 10;
   for (;;) {
     if (std::abs(hi - lo) < 2) break;
     const int mid = lo + (hi - lo) / 2;
-    px = roundEven(float(mid) * in.k);
-    const int m = measureTextWidth(in, px);
+    px = roundEven(float(mid) * k);
+    const int m = measure(px);
     if (m == target) break;
     if (m > target)
       hi = mid;

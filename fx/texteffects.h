@@ -2,6 +2,8 @@
 // sizes the drag-placed ones to the dragged width.
 #pragma once
 
+#include <functional>
+
 #include "fx/selection.h"
 #include "fx/textdraw.h"
 #include "fx/textstate.h"
@@ -25,6 +27,8 @@ int measureTextWidth(const EffectInput& in, int px);
 // Binary search over point sizes for the character height whose width comes
 // nearest `target`; G is the gap at which the search stops.
 int fitFontHeight(const EffectInput& in, int target, int G);
+// The same search over any width measure (width at character height px).
+int fitFontHeight(int target, int G, float k, const std::function<int(int px)>& measure);
 
 // Drag-placed effects (1, 2, 3, 5) between the press and release positions;
 // click-placed ones (4, 6) at the click. Empty text or another tool: no output.

@@ -53,7 +53,13 @@ INSTANTIATE_TEST_SUITE_P(
                       LaunchCase{{"t"}, PageText}, LaunchCase{{"a"}, PageVideo}, LaunchCase{{"w", "x"}, PageMetafile},
                       LaunchCase{{"T", "A"}, PageText}, LaunchCase{{"X"}, PageNone}, LaunchCase{{"AT"}, PageNone},
                       LaunchCase{{"AV"}, PageNone}, LaunchCase{{""}, PageNone}, LaunchCase{{}, PageNone},
-                      LaunchCase{{" T"}, PageNone}));
+                      LaunchCase{{" T"}, PageNone}),
+    [](const ::testing::TestParamInfo<LaunchCase>& i) {
+      QString name = i.param.args.isEmpty() ? QStringLiteral("none") : i.param.args.join(QLatin1Char('_'));
+      for (QChar& c : name)
+        if (!c.isLetterOrNumber()) c = QLatin1Char('_');
+      return "arg_" + name.toStdString() + "_" + std::to_string(i.index);
+    });
 
 TEST(Shell, StartStateAndCaptions) {
   Tpamain w({"T"});
