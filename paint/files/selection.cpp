@@ -1,0 +1,58 @@
+#include "paint/files/selection.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <ctime>
+
+#include "paint/files/texture_random.h"
+#include "platform/bmp.h"
+
+namespace pz {
+
+const char* const kTextureQuestion =
+    "Textures are limited to 50x50. Your bitmap will take the top left 50x50 as the texture. OK?";
+
+Rect selectionRect(const PaintState& st) {
+  return {st.selPicture.left, st.selPicture.top, st.selPicture.right, st.selPicture.bottom};
+}
+
+Surface pictureBlock(const Surface& picture, const Rect& r) { return picture.copy(r, kWhite); }
+
+void clearSelection(PaintState& st) { st.pictureBmp.fillRect(selectionRect(st), kWhite); }
+
+QString drawTextureName() {
+  QString name;
+  name.reserve(8);
+  for (int i = 0; i < 8; ++i) {
+    const int r1 = textureRandom();
+    QChar letter = QChar('A' + r1 % 26);
+    const int r2 = textureRandom();
+    if (r2 % 10 < 5) letter = letter.toLower();
+    name.append(letter);
+  }
+  return name;
+}
+
+QString newTexturePath(const QString& textureDir) {
+  seedTextureRandom(static_cast<std::uint64_t>(std::time(nullptr)));
+  // The names come from 52^8 possibilities, so a handful of tries is plenty;
+  // the bound only keeps a broken folder from looping for ever.
+  for (int attempt = 0; attempt < 1000; ++attempt) {
+    const QString path = textureDir + QLatin1Char('/') + drawTextureName() + QStringLiteral(".bmp");
+    if (!QFileInfo::exists(path)) return path;
+  }
+  return QString();
+}
+
+QString saveSelectionAsTexture(const PaintState& st) {
+  const QString dir = st.programDir + QStringLiteral("/textures");
+  QDir().mkpath(dir);
+  const QString path = newTexturePath(dir);
+  if (path.isEmpty()) return QString();
+  const Surface block = pictureBlock(
+      st.pictureBmp, {st.selPicture.left, st.selPicture.top, st.selPicture.left + kTextureSide,
+                      st.selPicture.top + kTextureSide});
+  return writeBmp24(path, block) ? path : QString();
+}
+
+}  // namespace pz
