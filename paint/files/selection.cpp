@@ -33,8 +33,8 @@ QString drawTextureName() {
   return name;
 }
 
-QString newTexturePath(const QString& textureDir) {
-  seedTextureRandom(static_cast<std::uint64_t>(std::time(nullptr)));
+QString newTexturePath(const QString& textureDir, std::uint64_t seed) {
+  seedTextureRandom(seed);
   // The names come from 52^8 possibilities, so a handful of tries is plenty;
   // the bound only keeps a broken folder from looping for ever.
   for (int attempt = 0; attempt < 1000; ++attempt) {
@@ -47,7 +47,7 @@ QString newTexturePath(const QString& textureDir) {
 QString saveSelectionAsTexture(const PaintState& st) {
   const QString dir = st.programDir + QStringLiteral("/textures");
   QDir().mkpath(dir);
-  const QString path = newTexturePath(dir);
+  const QString path = newTexturePath(dir, static_cast<std::uint64_t>(std::time(nullptr)));
   if (path.isEmpty()) return QString();
   const Surface block = pictureBlock(
       st.pictureBmp, {st.selPicture.left, st.selPicture.top, st.selPicture.left + kTextureSide,

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <cstdint>
 
 #include "paint/tools/paint_state.h"
 
@@ -24,10 +25,10 @@ constexpr int kTextureSide = 50;
 // number picks A..Z, the next makes it lower case when it ends in 0..4.
 QString drawTextureName();
 
-// The path of a new texture in `textureDir`: seeds the generator from the
-// clock, then draws names until one is free (a texture is never replaced).
-// Empty when no free name turned up.
-QString newTexturePath(const QString& textureDir);
+// The path of a new texture in `textureDir`: seeds the generator with `seed`
+// (the clock's seconds), then draws names until one is free, so a texture is
+// never replaced. Empty when no free name turned up.
+QString newTexturePath(const QString& textureDir, std::uint64_t seed);
 
 // Save As Texture after the question was answered Yes: writes the 50 x 50
 // block at the selection's top-left (white past the picture's edges) to a
