@@ -1,24 +1,18 @@
 #include "platform/printer.h"
 
+#include <QDialogButtonBox>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <memory>
+#include <QPushButton>
 
 namespace pz {
 
 std::function<bool(QPrinter&)> printerSetupHook;
 
-QPrinter& systemPrinter() {
-  static std::unique_ptr<QPrinter> printer;
-  if (!printer) printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-  return *printer;
-}
-
-bool runPrinterSetup(QWidget* parent) {
-  QPrinter& printer = systemPrinter();
+bool runPrinterSetup(QPrinter& printer, QWidget* parent) {
   if (printerSetupHook) return printerSetupHook(printer);
   // The print dialog is the setup dialog here: it chooses the printer, the
   // paper and the orientation, and its choices are kept in `printer`.
@@ -27,6 +21,10 @@ bool runPrinterSetup(QWidget* parent) {
   dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
   dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
   dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+  dialog.setWindowTitle(QStringLiteral("Print Setup"));
+  // Choosing here prints nothing, so the button says what it does.
+  for (QDialogButtonBox* box : dialog.findChildren<QDialogButtonBox*>())
+    if (QPushButton* ok = box->button(QDialogButtonBox::Ok)) ok->setText(QStringLiteral("OK"));
   return dialog.exec() == QDialog::Accepted;
 }
 

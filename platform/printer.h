@@ -1,6 +1,6 @@
-// The system printer (CUPS through Qt PrintSupport). One printer object lives
-// for the whole run so that what the user picks in the setup dialog (printer,
-// paper, orientation) stays in force for every later print.
+// The system printer (CUPS through Qt PrintSupport). The caller keeps one
+// printer object for the whole run so that what the user picks in the setup
+// dialog (printer, paper, orientation) stays in force for every later print.
 #pragma once
 
 #include <QRect>
@@ -16,11 +16,8 @@ namespace pz {
 
 enum class PageOrientation { Portrait, Landscape };
 
-// The run's printer. Created on first use on the system's default printer.
-QPrinter& systemPrinter();
-
-// The system's printer setup dialog on systemPrinter(); false when cancelled.
-bool runPrinterSetup(QWidget* parent);
+// The system's printer setup dialog on `printer`; false when cancelled.
+bool runPrinterSetup(QPrinter& printer, QWidget* parent);
 
 // Tests replace the setup dialog with this when it is set.
 extern std::function<bool(QPrinter&)> printerSetupHook;

@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <ctime>
 
 #include "paint/files/texture_random.h"
 #include "platform/bmp.h"
@@ -44,15 +43,15 @@ QString newTexturePath(const QString& textureDir, std::uint64_t seed) {
   return QString();
 }
 
-QString saveSelectionAsTexture(const PaintState& st) {
-  const QString dir = st.programDir + QStringLiteral("/textures");
-  QDir().mkpath(dir);
-  const QString path = newTexturePath(dir, static_cast<std::uint64_t>(std::time(nullptr)));
-  if (path.isEmpty()) return QString();
+QString textureFolder(const PaintState& st) { return st.programDir + QStringLiteral("/textures"); }
+
+bool writeSelectionTexture(const PaintState& st, const QString& path) {
+  if (path.isEmpty()) return false;
+  QDir().mkpath(QFileInfo(path).absolutePath());
   const Surface block = pictureBlock(
       st.pictureBmp, {st.selPicture.left, st.selPicture.top, st.selPicture.left + kTextureSide,
                       st.selPicture.top + kTextureSide});
-  return writeBmp24(path, block) ? path : QString();
+  return writeBmp24(path, block);
 }
 
 }  // namespace pz

@@ -30,11 +30,13 @@ QString drawTextureName();
 // never replaced. Empty when no free name turned up.
 QString newTexturePath(const QString& textureDir, std::uint64_t seed);
 
-// Save As Texture after the question was answered Yes: writes the 50 x 50
-// block at the selection's top-left (white past the picture's edges) to a
-// new file in programDir/textures/. Returns the path written, empty when it
-// could not be written.
-QString saveSelectionAsTexture(const PaintState& st);
+// The folder Save As Texture writes into: programDir/textures.
+QString textureFolder(const PaintState& st);
+
+// Save As Texture once the question was answered Yes: writes the 50 x 50
+// block at the selection's top-left (white past the picture's edges) to
+// `path`; false when it could not be written.
+bool writeSelectionTexture(const PaintState& st, const QString& path);
 
 extern const char* const kTextureQuestion;
 
