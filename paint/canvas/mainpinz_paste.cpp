@@ -5,6 +5,7 @@
 #include <ctime>
 
 #include "paint/canvas/mainpinz.h"
+#include "paint/canvas/toolform.h"
 #include "paint/files/artform.h"
 #include "paint/files/paste.h"
 #include "paint/files/pinzfx_start.h"

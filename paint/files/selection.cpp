@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "paint/files/texture_random.h"
+#include "paint/tools/colour.h"
 #include "platform/bmp.h"
 
 namespace pz {
@@ -23,9 +23,9 @@ QString drawTextureName() {
   QString name;
   name.reserve(8);
   for (int i = 0; i < 8; ++i) {
-    const int r1 = textureRandom();
+    const int r1 = int(nextRandom());
     QChar letter = QChar('A' + r1 % 26);
-    const int r2 = textureRandom();
+    const int r2 = int(nextRandom());
     if (r2 % 10 < 5) letter = letter.toLower();
     name.append(letter);
   }
@@ -33,7 +33,8 @@ QString drawTextureName() {
 }
 
 QString newTexturePath(const QString& textureDir, std::uint64_t seed) {
-  seedTextureRandom(seed);
+  // The state becomes the clock's seconds, upper half 0.
+  setRandomState(seed);
   // The names come from 52^8 possibilities, so a handful of tries is plenty;
   // the bound only keeps a broken folder from looping for ever.
   for (int attempt = 0; attempt < 1000; ++attempt) {
@@ -42,8 +43,6 @@ QString newTexturePath(const QString& textureDir, std::uint64_t seed) {
   }
   return QString();
 }
-
-QString textureFolder(const PaintState& st) { return st.programDir + QStringLiteral("/textures"); }
 
 bool writeSelectionTexture(const PaintState& st, const QString& path) {
   if (path.isEmpty()) return false;

@@ -21,7 +21,7 @@ void clearSelection(PaintState& st);
 
 constexpr int kTextureSide = 50;
 
-// Eight letters drawn from the program-wide generator: for each letter one
+// Eight letters drawn from the program-wide generator (nextRandom): for each letter one
 // number picks A..Z, the next makes it lower case when it ends in 0..4.
 QString drawTextureName();
 
@@ -29,9 +29,6 @@ QString drawTextureName();
 // (the clock's seconds), then draws names until one is free, so a texture is
 // never replaced. Empty when no free name turned up.
 QString newTexturePath(const QString& textureDir, std::uint64_t seed);
-
-// The folder Save As Texture writes into: programDir/textures.
-QString textureFolder(const PaintState& st);
 
 // Save As Texture once the question was answered Yes: writes the 50 x 50
 // block at the selection's top-left (white past the picture's edges) to

@@ -34,7 +34,7 @@ TEST_P(SaveAsTexture, StoresTheTopLeftBlockWithWhitePastTheEdges) {
   st.programDir = dir.path();
   st.pictureBmp = pattern(c.pictureW, c.pictureH);
   st.selPicture = c.sel;
-  const QString path = newTexturePath(textureFolder(st), 1733600000);
+  const QString path = newTexturePath(dir.path() + "/textures", 1733600000);
   ASSERT_TRUE(writeSelectionTexture(st, path));
   EXPECT_EQ(QFileInfo(path).dir().absolutePath(), QDir(dir.path() + "/textures").absolutePath());
   std::optional<Surface> tex = readBmp(path);
