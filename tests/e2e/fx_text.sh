@@ -97,4 +97,22 @@ print(f"clipboard {w}x{abs(h)}: {fore} foreground, {shadow} shadow pixels")
 assert fore > 500, "no lettering in the foreground colour"
 assert shadow > 50, "no drop shadow"
 PY
+
+# The bitmap is served by the keeper on this display; it ends as soon as another
+# program takes the clipboard.
+keepers() {
+  local p
+  for p in $(pgrep -x pinz-clipkeep || true); do
+    tr '\0' '\n' < "/proc/$p/environ" 2> /dev/null | grep -qx "DISPLAY=$DISPLAY" && echo "$p"
+  done
+  return 0
+}
+[[ -n "$(keepers)" ]] || { echo "no clipboard keeper is serving the copy" >&2; exit 1; }
+echo "taken" | xclip -selection clipboard -i > /dev/null 2>&1
+for _ in $(seq 1 50); do
+  [[ -z "$(keepers)" ]] && break
+  sleep 0.1
+done
+[[ -z "$(keepers)" ]] || { echo "the clipboard keeper did not end when the clipboard was taken" >&2; exit 1; }
+[[ "$(xclip -selection clipboard -o)" == "taken" ]]
 echo "fx_text: lettering kept on the clipboard after pinzfx ended"
