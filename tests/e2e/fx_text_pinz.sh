@@ -68,7 +68,7 @@ click pinzfx effectsimage $((ew * 3 / 12)) $((eh / 2))
 read -r cx cy cw ch < <(widget pinzfx textpanel)
 drag $((cx + 40)) $((cy + 40)) $((cx + 340)) $((cy + 120))
 click pinzfx textrectselect
-drag $((cx + 20)) $((cy + 20)) $((cx + 380)) $((cy + 160))
+drag $((cx + 20)) $((cy + 20)) $((cx + 380)) $((cy + 260))
 click pinzfx textsaveclip
 click pinzfx Button2
 for _ in $(seq 1 50); do
