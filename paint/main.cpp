@@ -5,6 +5,6 @@
 
 int main(int argc, char** argv) {
   pz::Application app(argc, argv);
-  pz::watchWidgetMap();  // only when an end-to-end test asks for it
+  pz::watchWidgetMap();
   return pz::runPinzola(app);
 }
