@@ -244,6 +244,10 @@ void Tmainpinz::buildLayout() {
   mapdisp->installEventFilter(this);
   pctglabel = new QLabel(central);
   pctglabel->hide();
+  // Component names, so end-to-end scripts find the controls (platform/widgetmap.h).
+  for (auto [w, name] : {std::pair<QWidget*, const char*>{mapdisp, "mapdisp"}, {TabSet1, "TabSet1"},
+                         {Image1, "Image1"}, {Image2, "Image2"}, {Image3, "Image3"}})
+    w->setObjectName(QString::fromLatin1(name));
   layoutChildren();
 }
 
