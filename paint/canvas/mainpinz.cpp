@@ -319,8 +319,6 @@ void Tmainpinz::checkFontSize(double dpi) {
         "Pinzola is not intended for LARGE FONT displays. Please adjust your display properties for SMALL FONTS."));
 }
 
-bool Tmainpinz::event(QEvent* e) { return QMainWindow::event(e); }
-
 void Tmainpinz::FormPaint() {
   if (st.aboutPending != 1 || inFirstPaint_) return;
   inFirstPaint_ = true;

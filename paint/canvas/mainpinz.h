@@ -190,7 +190,6 @@ class Tmainpinz : public QMainWindow {
   void checkFontSize(double dpi);
 
  protected:
-  bool event(QEvent* e) override;
   void resizeEvent(QResizeEvent* e) override;
   void closeEvent(QCloseEvent* e) override;
   bool eventFilter(QObject* watched, QEvent* e) override;
