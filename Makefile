@@ -1,8 +1,9 @@
 # Thin wrapper over CMake: `make run` and `make test` do all set-up on a fresh Debian 12.
 BUILD ?= build
 JOBS ?= $(shell nproc)
+PREFIX ?= $(HOME)/.local/opt/pinzola
 
-.PHONY: setup configure build run test bench clean
+.PHONY: setup configure build run test bench install uninstall clean
 
 setup:
 	@bash scripts/setup.sh
@@ -21,6 +22,12 @@ test: build
 
 bench: build
 	@bash scripts/bench.sh $(BUILD)
+
+install: build
+	@bash scripts/install.sh $(BUILD) "$(PREFIX)"
+
+uninstall:
+	@bash scripts/uninstall.sh "$(PREFIX)"
 
 clean:
 	rm -rf $(BUILD)

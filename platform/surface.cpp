@@ -259,33 +259,53 @@ void Surface::ellipse(int l, int t, int r, int b) {
   }
 }
 
+namespace {
+// A span of a filled row waiting to seed the row in direction dir from it.
+// [pl, pr] is the span it came from, already filled, which need not be
+// scanned again when looking back.
+struct FillSeed {
+  int x, y, dir, pl, pr;
+};
+}  // namespace
+
 void Surface::floodFillSurface(int x, int y, Color surfaceColor) {
   if (!contains(x, y)) return;
   const std::uint32_t target = toRaw(surfaceColor);
   const std::uint32_t paint = toRaw(brush.color);
   if (target == paint || rowPtr(y)[x] != target) return;
-  std::vector<std::pair<int, int>> seeds;
-  seeds.reserve(1024);
-  seeds.emplace_back(x, y);
+  std::vector<FillSeed> seeds;
+  seeds.reserve(256);
+  seeds.push_back({x, y, 0, 0, -1});
+  // Pushes one seed per run of target pixels in row ny between a and b.
+  auto scan = [&](int ny, int a, int b, int dir, int l, int r) {
+    if (ny < 0 || ny >= h_ || a > b) return;
+    const std::uint32_t* nrow = rowPtr(ny);
+    int i = a;
+    while (i <= b) {
+      while (i <= b && nrow[i] != target) ++i;
+      if (i > b) break;
+      seeds.push_back({i, ny, dir, l, r});
+      while (i <= b && nrow[i] == target) ++i;
+    }
+  };
   while (!seeds.empty()) {
-    auto [sx, sy] = seeds.back();
+    const FillSeed sd = seeds.back();
     seeds.pop_back();
-    std::uint32_t* row = rowPtr(sy);
-    if (row[sx] != target) continue;
-    int l = sx, r = sx;
+    std::uint32_t* row = rowPtr(sd.y);
+    if (row[sd.x] != target) continue;
+    int l = sd.x, r = sd.x;
     while (l > 0 && row[l - 1] == target) --l;
     while (r + 1 < w_ && row[r + 1] == target) ++r;
     std::fill(row + l, row + r + 1, paint);
-    for (int ny : {sy - 1, sy + 1}) {
-      if (ny < 0 || ny >= h_) continue;
-      const std::uint32_t* nrow = rowPtr(ny);
-      bool inRun = false;
-      for (int i = l; i <= r; ++i) {
-        const bool t = nrow[i] == target;
-        if (t && !inRun) seeds.emplace_back(i, ny);
-        inRun = t;
-      }
+    if (sd.dir == 0) {
+      scan(sd.y - 1, l, r, -1, l, r);
+      scan(sd.y + 1, l, r, 1, l, r);
+      continue;
     }
+    // Onward: the whole span. Back toward the parent: only beyond its span.
+    scan(sd.y + sd.dir, l, r, sd.dir, l, r);
+    scan(sd.y - sd.dir, l, std::min(r, sd.pl - 1), -sd.dir, l, r);
+    scan(sd.y - sd.dir, std::max(l, sd.pr + 1), r, -sd.dir, l, r);
   }
 }
 

@@ -1,0 +1,40 @@
+#include "platform/widgetmap.h"
+
+#include <QApplication>
+#include <QSaveFile>
+#include <QTimer>
+#include <QWidget>
+
+namespace pz {
+
+namespace {
+void describe(QWidget* w, QByteArray& out) {
+  if (!w->isVisible()) return;
+  if (!w->objectName().isEmpty() && !w->objectName().startsWith(QLatin1String("qt_"))) {
+    const QPoint g = w->mapToGlobal(QPoint(0, 0));
+    out += w->objectName().toUtf8() + ' ' + QByteArray::number(g.x()) + ' ' + QByteArray::number(g.y()) + ' ' +
+           QByteArray::number(w->width()) + ' ' + QByteArray::number(w->height()) + '\n';
+  }
+  for (QObject* c : w->children())
+    if (c->isWidgetType()) describe(static_cast<QWidget*>(c), out);
+}
+}  // namespace
+
+bool writeWidgetMap(const QString& path) {
+  QByteArray out;
+  for (QWidget* top : QApplication::topLevelWidgets()) describe(top, out);
+  QSaveFile f(path);
+  if (!f.open(QIODevice::WriteOnly)) return false;
+  f.write(out);
+  return f.commit();
+}
+
+void watchWidgetMap() {
+  const QString path = qEnvironmentVariable("PINZ_WIDGET_MAP");
+  if (path.isEmpty()) return;
+  auto* timer = new QTimer(qApp);
+  QObject::connect(timer, &QTimer::timeout, qApp, [path] { writeWidgetMap(path); });
+  timer->start(200);
+}
+
+}  // namespace pz

@@ -1,0 +1,35 @@
+# Shared by the end-to-end scripts: a private X server and helpers to wait
+# for windows. Usage: source "$(dirname "$0")/lib.sh" PROGRAM_DIR BUILD_DIR
+set -euo pipefail
+PROG="$(cd "$1" && pwd)"
+BUILD="$(cd "$2" && pwd)"
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/xvfb.sh"
+E2E_OUT="$BUILD/e2e"
+mkdir -p "$E2E_OUT"
+export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
+chmod 700 "$XDG_RUNTIME_DIR"
+
+cleanup_pids=()
+e2e_cleanup() {
+  local p
+  for p in "${cleanup_pids[@]:-}"; do [[ -n "$p" ]] && kill "$p" 2> /dev/null || true; done
+  stop_xvfb
+}
+trap e2e_cleanup EXIT
+
+# wait_window NAME [SECONDS]: prints the id of the first visible window whose name matches.
+wait_window() {
+  local name="$1" limit="${2:-20}" id
+  for _ in $(seq 1 $((limit * 5))); do
+    id=$(xdotool search --onlyvisible --name "$name" 2> /dev/null | head -1 || true)
+    if [[ -n "$id" ]]; then
+      echo "$id"
+      return 0
+    fi
+    sleep 0.2
+  done
+  echo "no window named '$name' appeared" >&2
+  return 1
+}
+
+shot() { "$BUILD/bin/pinz-shot" "$E2E_OUT/$1"; }
