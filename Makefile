@@ -1,9 +1,10 @@
 # Thin wrapper over CMake: `make run` and `make test` do all set-up on a fresh Debian 12.
 BUILD ?= build
+ASAN_BUILD ?= build-asan
 JOBS ?= $(shell nproc)
 PREFIX ?= $(HOME)/.local/opt/pinzola
 
-.PHONY: setup configure build run test bench install uninstall clean
+.PHONY: setup configure build run test test-asan bench install uninstall clean
 
 setup:
 	@bash scripts/setup.sh
@@ -19,6 +20,16 @@ run: build
 
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	@$(MAKE) --no-print-directory test-asan
+
+# The unit and window tests again, built with AddressSanitizer and
+# UndefinedBehaviorSanitizer (leaks included); any report fails the run.
+test-asan: setup
+	@cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPINZ_SANITIZE=ON > /dev/null
+	@cmake --build $(ASAN_BUILD) -j $(JOBS)
+	@cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1 \
+	  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+	  ctest --output-on-failure -j $(JOBS) -E '^e2e_'
 
 bench: build
 	@bash scripts/bench.sh $(BUILD)
@@ -30,4 +41,4 @@ uninstall:
 	@bash scripts/uninstall.sh "$(PREFIX)"
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD)

@@ -57,8 +57,8 @@ QImage selectButton(FxPicture which) {
 }
 
 QImage markerArrow() {
-  QImage img(31, 17, QImage::Format_RGB32);
-  img.fill(qc(kSilver));
+  QImage img(31, 17, QImage::Format_ARGB32_Premultiplied);
+  img.fill(Qt::transparent);
   QPainter p(&img);
   p.setPen(Qt::black);
   p.setBrush(QColor(220, 30, 30));
@@ -87,8 +87,8 @@ QImage effectsStrip(int width, int height) {
   draw("Ab", cellLeft(1) + 7, base + 3, -20, TextAlign::BaselineLeft, kGreen);
   draw("Ab", cellLeft(1) + 4, base, -20, TextAlign::BaselineLeft, kPurple);
   // 3 trail: copies growing towards the final letter
-  for (int i = 0; i <= 8; i += 2) draw("A", cellLeft(2) + 18, height - 4 - i, 12 + i, TextAlign::BaselineCenter, kGreen);
-  draw("A", cellLeft(2) + 18, height - 12, 20, TextAlign::BaselineCenter, kPurple);
+  for (int i = 0; i <= 10; ++i) draw("A", cellLeft(2) + 18, height - 2 - i, 16 + i, TextAlign::BaselineCenter, kGreen);
+  draw("A", cellLeft(2) + 18, height - 12, 26, TextAlign::BaselineCenter, kPurple);
   // 4 rotated
   draw("Ab", cellLeft(3) + 18, base + 2, -18, TextAlign::BaselineCenter, kPurple, 450);
   // 5 block shadow

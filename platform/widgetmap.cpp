@@ -35,6 +35,8 @@ void watchWidgetMap() {
   auto* timer = new QTimer(qApp);
   QObject::connect(timer, &QTimer::timeout, qApp, [path] { writeWidgetMap(path); });
   timer->start(200);
+  // The first map as soon as the event loop runs with the windows shown.
+  QTimer::singleShot(0, qApp, [path] { writeWidgetMap(path); });
 }
 
 }  // namespace pz

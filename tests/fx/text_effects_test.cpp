@@ -209,6 +209,28 @@ TEST(TextDraw, GlyphsArePlainTwoColours) {
   EXPECT_GT(back, 20);
 }
 
+TEST(TextDraw, RepeatedCopiesLookExactlyLikeSingleOutputs) {
+  // Shadow copies are stamped from one rasterisation; they must match drawing
+  // each copy on its own, for large (outline) and small (cached) glyphs.
+  // (Turned text is never repeated by an effect.)
+  for (int px : {14, 90})
+    for (int esc : {0}) {
+      EffectInput in = sample(QStringLiteral("Wavy Ãgj"));
+      in.style.italic = true;
+      TextPlan plan;
+      for (int i = 0; i < 5; ++i)
+        plan.push_back(TextDraw{in.text, 40 + 3 * i, 200 + i, -px, TextAlign::BaselineLeft, 0x88C826, esc});
+      plan.push_back(TextDraw{in.text, 60, 210, -px, TextAlign::BaselineLeft, 0x612D80, esc});
+      pz::Surface stamped(500, 400, pz::kWhite), single(500, 400, pz::kWhite);
+      paintPlan(stamped, in.style, plan);
+      for (const TextDraw& d : plan) paintText(single, in.style, d);
+      int diff = 0;
+      for (int y = 0; y < 400; ++y)
+        for (int x = 0; x < 500; ++x) diff += stamped.pixel(x, y) != single.pixel(x, y);
+      EXPECT_EQ(diff, 0) << px << " " << esc;
+    }
+}
+
 TEST(TextDraw, AlignmentsPlaceTheInkAroundTheReferencePoint) {
   const TextStyle style{QStringLiteral("DejaVu Sans"), false, false};
   auto inkBox = [&](TextAlign a, int esc) {
