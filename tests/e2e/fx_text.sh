@@ -17,27 +17,6 @@ FX=$!
 cleanup_pids+=($FX)
 wait_window "^PinzFX$" > /dev/null
 
-# widget NAME: prints "x y w h" of a named widget once the program has shown it.
-widget() {
-  local line
-  for _ in $(seq 1 200); do
-    line=$(grep "^$1 " "$PINZ_WIDGET_MAP" 2> /dev/null | head -1 || true)
-    if [[ -n "$line" ]]; then
-      echo "${line#* }"
-      return 0
-    fi
-    sleep 0.1
-  done
-  echo "widget $1 not shown" >&2
-  return 1
-}
-# click NAME [DX DY]: clicks the widget's centre, or at (DX, DY) inside it.
-click() {
-  local x y w h
-  read -r x y w h < <(widget "$1")
-  xdotool mousemove $((x + ${2:-$((w / 2))})) $((y + ${3:-$((h / 2))})) click 1
-  sleep 0.3
-}
 
 click usertext
 sleep 0.5

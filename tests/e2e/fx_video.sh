@@ -20,25 +20,6 @@ FX=$!
 cleanup_pids+=($FX)
 wait_window "^PinzFX$" > /dev/null
 
-widget() {
-  local line
-  for _ in $(seq 1 50); do
-    line=$(grep "^$1 " "$PINZ_WIDGET_MAP" 2> /dev/null | head -1 || true)
-    if [[ -n "$line" ]]; then
-      echo "${line#* }"
-      return 0
-    fi
-    sleep 0.1
-  done
-  echo "widget $1 not shown" >&2
-  return 1
-}
-click() {
-  local x y w h
-  read -r x y w h < <(widget "$1")
-  xdotool mousemove $((x + ${2:-$((w / 2))})) $((y + ${3:-$((h / 2))})) click 1
-  sleep 0.3
-}
 # display_size W H: waits until the video display has that size.
 display_size() {
   local x y w h
