@@ -1,0 +1,107 @@
+#include "paint/files/picture_files.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryFile>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <unistd.h>
+
+#include "platform/folders.h"
+#include "platform/jpeg.h"
+
+namespace pz {
+
+QString pathOnDisk(const QString& dir, const QString& base, const QString& ext) {
+  const QString wanted = base + QLatin1Char('.') + ext;
+  if (QFileInfo::exists(dir + wanted)) return dir + wanted;
+  // Only the extension may differ in case: "Cat" must not find "cat.jpg".
+  QString folder = dir;
+  if (folder.endsWith(QLatin1Char('/'))) folder.chop(1);
+  for (const QString& n : listFolder(folder, ext))
+    if (n.size() == wanted.size() && n.startsWith(base + QLatin1Char('.'))) return dir + n;
+  return dir + wanted;
+}
+
+QString pictureNameProblem(const QString& name) {
+  static const QString rules = QStringLiteral(
+      "A picture's name cannot contain \"/\" or control characters and cannot be \".\" or \"..\". "
+      "Please choose another name.");
+  if (name == QLatin1String(".") || name == QLatin1String("..")) return rules;
+  for (QChar c : name)
+    if (c == QLatin1Char('/') || c.category() == QChar::Other_Control || c == QChar(0)) return rules;
+  // The file name with its extension must fit what the file system takes.
+  if (QFile::encodeName(name + QStringLiteral(".jpg")).size() > 255)
+    return QStringLiteral("That name is too long for a picture. Please choose a shorter name.");
+  return {};
+}
+
+std::optional<Surface> readPicture(const QString& path, QString* message) {
+  QString why;
+  auto s = NViewLibLoad(path, 0, &why);
+  if (!s && message)
+    *message = QStringLiteral("%1\n\nThe picture you are painting has not been changed.").arg(why);
+  return s;
+}
+
+void cleanUpColors(Surface& s, const std::function<void(int)>& progress) {
+  const int W = s.width(), H = s.height();
+  if (W <= 0 || H <= 0) return;
+  const float factor = 100.0f / float(W);
+  auto percentAt = [factor](int x) { return int(float(x) * factor); };
+  // Each pixel is treated on its own, so the columns of one percentage are
+  // done together, row by row, which keeps the pass cache-friendly while the
+  // label still counts as it would column by column.
+  int x0 = 0;
+  while (x0 < W) {
+    const int p = percentAt(x0);
+    int x1 = x0 + 1;
+    while (x1 < W && percentAt(x1) == p) ++x1;
+    for (int y = 0; y < H; ++y) {
+      std::uint32_t* row = s.row(y);
+      for (int x = x0; x < x1; ++x) {
+        const std::uint32_t v = row[x];
+        const unsigned r = v & 0xFF, g = (v >> 8) & 0xFF, b = (v >> 16) & 0xFF;
+        if (r < 30 && g < 30 && b < 30)
+          row[x] = toRaw(kBlack);
+        else if (r > 245 && g > 245 && b > 245)
+          row[x] = toRaw(kWhite);
+      }
+    }
+    if (progress) progress(p);
+    x0 = x1;
+  }
+}
+
+bool savePictureJpeg(const Surface& picture, const QString& path, QString* message) {
+  auto failed = [&](const QString& why) {
+    if (message)
+      *message = QStringLiteral("Cannot save the picture as %1 (%2). Nothing was written; "
+                                "an earlier picture of that name is unchanged.")
+                     .arg(path, why);
+    return false;
+  };
+  QString why;
+  const QByteArray bytes = encodeJpeg(picture, 100, &why);
+  if (bytes.isEmpty()) return failed(why);
+
+  const QFileInfo target(path);
+  // Hidden and without a ".jpg" ending, so even a leftover after a crash is
+  // never listed among the saved pictures.
+  QTemporaryFile tmp(target.absolutePath() + QStringLiteral("/.pinzola-save-XXXXXX"));
+  if (!tmp.open()) return failed(QStringLiteral("the folder cannot be written to: %1").arg(tmp.errorString()));
+  if (tmp.write(bytes) != bytes.size() || !tmp.flush()) return failed(tmp.errorString());
+  if (::fsync(tmp.handle()) != 0) return failed(QString::fromLocal8Bit(std::strerror(errno)));
+  tmp.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
+                     QFileDevice::ReadOther);
+  const QByteArray from = QFile::encodeName(tmp.fileName());
+  const QByteArray to = QFile::encodeName(target.absoluteFilePath());
+  if (std::rename(from.constData(), to.constData()) != 0)
+    return failed(QString::fromLocal8Bit(std::strerror(errno)));
+  tmp.setAutoRemove(false);  // it is the picture now
+  return true;
+}
+
+}  // namespace pz

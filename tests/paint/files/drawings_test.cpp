@@ -1,0 +1,132 @@
+// The drawings a child opens first: exact black on exact white, in the sizes
+// promised, and every shape closed so one bucket click fills one region.
+#include <QDir>
+#include <QFile>
+#include <QTextStream>
+#include <gtest/gtest.h>
+#include <algorithm>
+#include <vector>
+
+#include "platform/bmp.h"
+#include "platform/folders.h"
+
+inline void PrintTo(const QString& s, std::ostream* os) { *os << s.toStdString(); }
+
+namespace pz {
+namespace {
+
+const QString kBmps = QStringLiteral(PINZ_PROGRAM_DIR "/bmps");
+const QString kSeeds = QStringLiteral(PINZ_BIN_DIR "/drawing-seeds");
+
+// Labels the 4-connected white regions, as the bucket fills them.
+struct Regions {
+  explicit Regions(const Surface& s) : w(s.width()), h(s.height()), label(std::size_t(w) * h, -1) {
+    std::vector<int> stack;
+    for (int start = 0; start < w * h; ++start) {
+      if (label[std::size_t(start)] >= 0 || s.pixel(start % w, start / w) != kWhite) continue;
+      const int id = int(size.size());
+      size.push_back(0);
+      touchesEdge.push_back(false);
+      stack.push_back(start);
+      label[std::size_t(start)] = id;
+      while (!stack.empty()) {
+        const int i = stack.back();
+        stack.pop_back();
+        const int x = i % w, y = i / w;
+        ++size[std::size_t(id)];
+        if (x == 0 || y == 0 || x == w - 1 || y == h - 1) touchesEdge[std::size_t(id)] = true;
+        const int next[4][2] = {{x - 1, y}, {x + 1, y}, {x, y - 1}, {x, y + 1}};
+        for (auto& n : next) {
+          if (n[0] < 0 || n[1] < 0 || n[0] >= w || n[1] >= h) continue;
+          const int j = n[1] * w + n[0];
+          if (label[std::size_t(j)] < 0 && s.pixel(n[0], n[1]) == kWhite) {
+            label[std::size_t(j)] = id;
+            stack.push_back(j);
+          }
+        }
+      }
+    }
+  }
+  int at(int x, int y) const { return label[std::size_t(y) * w + x]; }
+  int w, h;
+  std::vector<int> label, size;
+  std::vector<bool> touchesEdge;
+};
+
+QStringList drawings() { return listFolder(kBmps, "bmp"); }
+
+TEST(Drawings, AtLeastSixteenInThePromisedSizes) {
+  const QStringList names = drawings();
+  ASSERT_GE(names.size(), 16);
+  int square = 0, portrait = 0, large = 0;
+  for (const QString& n : names) {
+    auto s = readBmp(kBmps + "/" + n);
+    ASSERT_TRUE(s) << n.toStdString();
+    if (s->width() == 800 && s->height() == 800) ++square;
+    if (s->width() == 600 && s->height() == 800) ++portrait;
+    if (s->width() == 1200 && s->height() == 900) ++large;
+  }
+  EXPECT_GT(square, names.size() / 2);
+  EXPECT_GE(portrait, 2);
+  EXPECT_EQ(large, 1);
+  for (const char* subject : {"cat", "dog", "fish", "owl", "dinosaur", "butterfly", "house", "castle", "car",
+                              "rocket in space", "flowers", "mandala", "dragon", "birthday cake", "robot"})
+    EXPECT_TRUE(names.contains(QString::fromLatin1(subject) + ".bmp")) << subject;
+}
+
+class EachDrawing : public ::testing::TestWithParam<QString> {};
+
+TEST_P(EachDrawing, OnlyExactBlackAndWhite) {
+  auto s = readBmp(kBmps + "/" + GetParam());
+  ASSERT_TRUE(s);
+  long black = 0;
+  for (int y = 0; y < s->height(); ++y)
+    for (int x = 0; x < s->width(); ++x) {
+      const Color c = s->pixel(x, y);
+      ASSERT_TRUE(c == kBlack || c == kWhite) << x << "," << y;
+      black += c == kBlack;
+    }
+  EXPECT_GT(black, 5000) << "a drawing has lines";
+  EXPECT_LT(black, long(s->width()) * s->height() / 8) << "and mostly paper";
+}
+
+TEST_P(EachDrawing, AFillFromInsideAShapeNeverReachesTheEdgeOfThePaper) {
+  auto s = readBmp(kBmps + "/" + GetParam());
+  ASSERT_TRUE(s);
+  const Regions regions(*s);
+  QFile f(kSeeds + "/" + QString(GetParam()).replace(".bmp", ".txt"));
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly | QIODevice::Text));
+  int checked = 0;
+  for (const QByteArray& line : f.readAll().split('\n')) {
+    const QList<QByteArray> xy = line.split(' ');
+    if (xy.size() != 2) continue;
+    const int x = xy[0].toInt(), y = xy[1].toInt();
+    const int id = regions.at(x, y);
+    if (id < 0) continue;  // a later line runs over this point
+    ++checked;
+    EXPECT_FALSE(regions.touchesEdge[std::size_t(id)]) << "leak from " << x << "," << y;
+  }
+  EXPECT_GE(checked, 10);
+  // Many closed regions to colour, and no specks too small to see or hit.
+  int enclosed = 0;
+  for (std::size_t i = 0; i < regions.size.size(); ++i) {
+    if (regions.touchesEdge[i]) continue;
+    ++enclosed;
+    if (regions.size[i] < 16) {
+      const auto it = std::find(regions.label.begin(), regions.label.end(), int(i));
+      const long at = long(it - regions.label.begin());
+      ADD_FAILURE() << "a speck of " << regions.size[i] << " pixels at " << at % regions.w << ","
+                    << at / regions.w;
+    }
+  }
+  EXPECT_GE(enclosed, 15);
+}
+
+INSTANTIATE_TEST_SUITE_P(Shipped, EachDrawing, ::testing::ValuesIn(drawings()), [](const auto& info) {
+  QString n = info.param;
+  n.chop(4);
+  return n.replace(' ', '_').toStdString();
+});
+
+}  // namespace
+}  // namespace pz
