@@ -45,7 +45,7 @@ for t in "${targets[@]}"; do
   log="$build/fuzz-$t.log"
   echo "== fuzz_$t for ${seconds}s"
   set +e
-  "$exe" -max_total_time="$seconds" -timeout=20 -rss_limit_mb=2560 -max_len=65536 -print_final_stats=1 \
+  "$exe" -max_total_time="$seconds" -timeout=20 -rss_limit_mb=2560 -print_final_stats=1 \
     -artifact_prefix="$crashes/" "${dict[@]}" "${dirs[@]}" > "$log" 2>&1
   rc=$?
   set -e
