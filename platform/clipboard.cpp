@@ -3,6 +3,8 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QImage>
+#include <QBuffer>
+#include <QImageReader>
 #include <QMimeData>
 
 namespace pz {
@@ -10,6 +12,22 @@ namespace pz {
 bool clipboardHasImage() {
   const QMimeData* m = QGuiApplication::clipboard()->mimeData();
   return m && m->hasImage();
+}
+
+QSize clipboardImageSize() {
+  const QMimeData* m = QGuiApplication::clipboard()->mimeData();
+  if (!m) return {};
+  for (const QString& format : m->formats()) {
+    if (!format.startsWith(QLatin1String("image/"))) continue;
+    QByteArray bytes = m->data(format);
+    if (bytes.isEmpty()) continue;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    const QSize size = reader.size();
+    if (size.isValid()) return size;
+  }
+  return {};
 }
 
 std::optional<Surface> clipboardImage() {

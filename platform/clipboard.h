@@ -2,6 +2,7 @@
 // Images that other programs offer (PNG, BMP, ...) read as bitmaps too.
 #pragma once
 
+#include <QSize>
 #include <optional>
 
 #include "platform/surface.h"
@@ -9,6 +10,10 @@
 namespace pz {
 
 bool clipboardHasImage();
+// The size of the clipboard's image as its encoded form tells it, read
+// without decoding the pixels; an empty size when the clipboard does not say.
+// Lets a caller refuse an image too large to hold before it is decoded.
+QSize clipboardImageSize();
 // The clipboard's image, alpha laid over white; nothing when it holds none.
 std::optional<Surface> clipboardImage();
 // Empties the clipboard and puts one bitmap on it.

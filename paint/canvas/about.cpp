@@ -26,6 +26,7 @@ Taboutfrm::Taboutfrm(QWidget* parent) : QDialog(parent) {
   Label1->adjustSize();
   BitBtn1 = new QPushButton(QStringLiteral("OK"), this);
   BitBtn1->setGeometry(276, 172, 97, 33);
+  BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
   BitBtn1->setDefault(true);
   connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
   if (QScreen* s = QGuiApplication::primaryScreen()) move(s->geometry().center() - rect().center());

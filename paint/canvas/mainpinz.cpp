@@ -22,6 +22,7 @@
 #include "paint/canvas/widgets.h"
 #include "platform/folders.h"
 #include "platform/prompt.h"
+#include "platform/widgetmap.h"
 
 namespace pz {
 
@@ -241,9 +242,44 @@ void Tmainpinz::buildLayout() {
   for (QWidget* w : {static_cast<QWidget*>(Panel1), static_cast<QWidget*>(Panel2), static_cast<QWidget*>(Panel3)})
     w->installEventFilter(this);
 
+  // Components carry their names, so scripts driving the program can find them.
+  central->setObjectName(QStringLiteral("central"));
+  Panel6->setObjectName(QStringLiteral("Panel6"));
+  Panel1->setObjectName(QStringLiteral("Panel1"));
+  Panel5->setObjectName(QStringLiteral("Panel5"));
+  colorbox->setObjectName(QStringLiteral("colorbox"));
+  mapdisp->setObjectName(QStringLiteral("mapdisp"));
+  Panel2->setObjectName(QStringLiteral("Panel2"));
+  Panel3->setObjectName(QStringLiteral("Panel3"));
+  Panel4->setObjectName(QStringLiteral("Panel4"));
+  hscroll->setObjectName(QStringLiteral("hscroll"));
+  vscroll->setObjectName(QStringLiteral("vscroll"));
+  Label4->setObjectName(QStringLiteral("Label4"));
+  Label1->setObjectName(QStringLiteral("Label1"));
+  Label2->setObjectName(QStringLiteral("Label2"));
+  Label3->setObjectName(QStringLiteral("Label3"));
+  spinlabel->setObjectName(QStringLiteral("spinlabel"));
+  zoomin->setObjectName(QStringLiteral("zoomin"));
+  zoomout->setObjectName(QStringLiteral("zoomout"));
+  nozoomimage->setObjectName(QStringLiteral("nozoomimage"));
+  Image1->setObjectName(QStringLiteral("Image1"));
+  Image5->setObjectName(QStringLiteral("Image5"));
+  Image6->setObjectName(QStringLiteral("Image6"));
+  Image2->setObjectName(QStringLiteral("Image2"));
+  Image3->setObjectName(QStringLiteral("Image3"));
+  Image4->setObjectName(QStringLiteral("Image4"));
+  Image7->setObjectName(QStringLiteral("Image7"));
+  Image8->setObjectName(QStringLiteral("Image8"));
+  waterspin->setObjectName(QStringLiteral("waterspin"));
+  conlycheck->setObjectName(QStringLiteral("conlycheck"));
+  TabSet1->setObjectName(QStringLiteral("TabSet1"));
   mapdisp->installEventFilter(this);
   pctglabel = new QLabel(central);
   pctglabel->hide();
+  // Component names, so end-to-end scripts find the controls (platform/widgetmap.h).
+  for (auto [w, name] : {std::pair<QWidget*, const char*>{mapdisp, "mapdisp"}, {TabSet1, "TabSet1"},
+                         {Image1, "Image1"}, {Image2, "Image2"}, {Image3, "Image3"}})
+    w->setObjectName(QString::fromLatin1(name));
   layoutChildren();
 }
 
@@ -421,6 +457,7 @@ int runPinzola(QApplication& app) {
   // Maximised also where no window manager honours it: take the available area.
   if (QScreen* s = QGuiApplication::primaryScreen()) w.setGeometry(s->availableGeometry());
   w.showMaximized();
+  watchWidgetMap();
   if (QScreen* s = w.screen()) w.checkFontSize(s->logicalDotsPerInch());
   return app.exec();
 }

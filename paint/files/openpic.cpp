@@ -35,6 +35,8 @@ Topenpic::Topenpic(PaintState& st, QWidget* parent)
   bmpnames = new QListWidget(this);
   bmpnames->setGeometry(16, 22, 309, 181);
   connect(bmpnames, &QListWidget::itemClicked, this, [this] { bmpnamesClick(); });
+  // Moving through the list with the keyboard previews too.
+  connect(bmpnames, &QListWidget::currentItemChanged, this, [this] { bmpnamesClick(); });
 
   Image1 = new QLabel(this);
   Image1->setGeometry(340, 20, 219, 215);
@@ -50,6 +52,9 @@ Topenpic::Topenpic(PaintState& st, QWidget* parent)
   Image3->setToolTip(QStringLiteral("Keep the picture you have"));
   Image3->onClick = [this] { Image3Click(); };
 
+  bmpnames->setObjectName(QStringLiteral("openpic_bmpnames"));
+  Image2->setObjectName(QStringLiteral("openpic_Image2"));
+  Image3->setObjectName(QStringLiteral("openpic_Image3"));
   FormActivate();
 }
 

@@ -31,6 +31,9 @@ Tsaveuser::Tsaveuser(PaintState& st, QWidget* parent)
   Image2->move(242, 42);
   Image2->setToolTip(QStringLiteral("Do not save"));
   Image2->onClick = [this] { Image2Click(); };
+  Edit1->setObjectName(QStringLiteral("saveuser_Edit1"));
+  Image1->setObjectName(QStringLiteral("saveuser_Image1"));
+  Image2->setObjectName(QStringLiteral("saveuser_Image2"));
 }
 
 void Tsaveuser::Image1Click() {

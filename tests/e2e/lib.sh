@@ -33,3 +33,29 @@ wait_window() {
 }
 
 shot() { "$BUILD/bin/pinz-shot" "$E2E_OUT/$1"; }
+
+# The programs write the screen rectangles of their named controls here.
+export PINZ_WIDGET_MAP="$E2E_OUT/widgets-$$.txt"
+# widget NAME: prints "x y w h" of a named control once the program shows it.
+widget() {
+  local line
+  for _ in $(seq 1 50); do
+    line=$(grep "^$1 " "$PINZ_WIDGET_MAP" 2> /dev/null | head -1 || true)
+    if [[ -n "$line" ]]; then
+      echo "${line#* }"
+      return 0
+    fi
+    sleep 0.1
+  done
+  echo "widget $1 not shown" >&2
+  return 1
+}
+# click NAME [DX DY]: clicks a control's centre, or (DX, DY) inside it.
+click() {
+  local x y w h
+  read -r x y w h < <(widget "$1")
+  xdotool mousemove $((x + ${2:-$((w / 2))})) $((y + ${3:-$((h / 2))})) click 1
+  sleep 0.4
+}
+# pixel X Y: the screen colour at a point, as rrggbb.
+pixel() { "$BUILD/bin/pinz-shot" --pixel "$1" "$2"; }

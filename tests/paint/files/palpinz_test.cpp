@@ -7,6 +7,7 @@
 #include "files_support.h"
 #include "paint/files/builtin_pictures.h"
 #include "paint/files/palpinz.h"
+#include "platform/folders.h"
 #include "platform/surfacewidget.h"
 
 namespace pz::testing {
@@ -124,6 +125,21 @@ TEST(Colors, DoubleClickPicksThePressedPixelAndCloses) {
   w.Image1DblClick();
   EXPECT_EQ(h.st.currentColor, builtinPalette().pixel(250, 370));
   EXPECT_FALSE(w.isVisible());
+}
+
+}  // namespace
+}  // namespace pz::testing
+
+namespace pz::testing {
+namespace {
+
+TEST(ShippedPalettes, AtLeastFourAndTheDefaultNameFindsTheFavourites) {
+  const QString dir = QStringLiteral(PINZ_PROGRAM_DIR "/palettes");
+  EXPECT_GE(listFolder(dir, "bmp").size(), 4);
+  auto fav = readBmp(dir + "/pinzola's favorite colors.bmp");
+  ASSERT_TRUE(fav);
+  EXPECT_EQ(*fav, builtinPalette());
+  EXPECT_EQ(PaintState().paletteName + ".bmp", "pinzola's favorite colors.bmp");
 }
 
 }  // namespace

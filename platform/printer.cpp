@@ -1,0 +1,78 @@
+#include "platform/printer.h"
+
+#include <QDialogButtonBox>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
+
+namespace pz {
+
+std::function<bool(QPrinter&)> printerSetupHook;
+
+bool runPrinterSetup(QPrinter& printer, QWidget* parent) {
+  if (printerSetupHook) return printerSetupHook(printer);
+  // The print dialog is the setup dialog here: it chooses the printer, the
+  // paper and the orientation, and its choices are kept in `printer`.
+  QPrintDialog dialog(&printer, parent);
+  dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+  dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+  dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+  dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+  dialog.setWindowTitle(QStringLiteral("Print Setup"));
+  // Choosing here prints nothing, so the button says what it does.
+  for (QDialogButtonBox* box : dialog.findChildren<QDialogButtonBox*>())
+    if (QPushButton* ok = box->button(QDialogButtonBox::Ok)) ok->setText(QStringLiteral("OK"));
+  return dialog.exec() == QDialog::Accepted;
+}
+
+QString printerProblem(const QPrinter& printer) {
+  if (printer.outputFormat() == QPrinter::PdfFormat) {
+    return printer.outputFileName().isEmpty() ? QStringLiteral("No file was given to print into.") : QString();
+  }
+  if (printer.printerName().isEmpty()) {
+    // The printer object may have been made before a queue existed.
+    if (QPrinterInfo::defaultPrinter().isNull())
+      return QStringLiteral("There is no default printer currently selected.");
+    return QString();
+  }
+  if (!printer.isValid() || QPrinterInfo::printerInfo(printer.printerName()).isNull())
+    return QStringLiteral("The printer \"%1\" is not available.").arg(printer.printerName());
+  return QString();
+}
+
+void setOrientation(QPrinter& printer, PageOrientation o) {
+  printer.setPageOrientation(o == PageOrientation::Portrait ? QPageLayout::Portrait : QPageLayout::Landscape);
+}
+
+QSize printableSize(const QPrinter& printer) {
+  return printer.pageLayout().paintRectPixels(printer.resolution()).size();
+}
+
+bool printSurface(QPrinter& printer, const Surface& s, const QRect& target, QString* error) {
+  if (printer.outputFormat() == QPrinter::NativeFormat && printer.printerName().isEmpty()) {
+    const QPrinterInfo def = QPrinterInfo::defaultPrinter();
+    if (!def.isNull()) printer.setPrinterName(def.printerName());
+  }
+  const QString problem = printerProblem(printer);
+  if (!problem.isEmpty()) {
+    if (error) *error = problem;
+    return false;
+  }
+  QPainter painter;
+  if (!painter.begin(&printer)) {
+    if (error) *error = QStringLiteral("The printer could not start the page.");
+    return false;
+  }
+  painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+  painter.drawImage(target, s.toRgb32());
+  if (!painter.end()) {
+    if (error) *error = QStringLiteral("The page could not be sent to the printer.");
+    return false;
+  }
+  return true;
+}
+
+}  // namespace pz
