@@ -73,6 +73,7 @@ class Soak : public MainWindowTest, public ::testing::WithParamInterface<SoakCas
             win->st.pictureBmp.setPixel(x0 + 78 + t, y, kBlack);
           }
       }
+      win->st.undoBmp.create(c.pictureW, c.pictureH, kWhite);
       win->takeUndoCopy();
       win->setScrollRanges();
       win->refreshAll();
