@@ -1,6 +1,8 @@
 #include "platform/widgetmap.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QMenu>
 #include <QSaveFile>
 #include <QTimer>
 #include <QWidget>
@@ -14,6 +16,18 @@ void describe(QWidget* w, QByteArray& out) {
     const QPoint g = w->mapToGlobal(QPoint(0, 0));
     out += w->objectName().toUtf8() + ' ' + QByteArray::number(g.x()) + ' ' + QByteArray::number(g.y()) + ' ' +
            QByteArray::number(w->width()) + ' ' + QByteArray::number(w->height()) + '\n';
+  }
+  // The items of an open menu, as "menu:Caption_with_underscores".
+  if (auto* menu = qobject_cast<QMenu*>(w)) {
+    for (QAction* a : menu->actions()) {
+      if (!a->isVisible() || a->isSeparator() || a->text().isEmpty()) continue;
+      const QRect r = menu->actionGeometry(a);
+      const QPoint g = menu->mapToGlobal(r.topLeft());
+      QString name = a->text().remove(QLatin1Char('&'));
+      name.replace(QLatin1Char(' '), QLatin1Char('_'));
+      out += "menu:" + name.toUtf8() + ' ' + QByteArray::number(g.x()) + ' ' + QByteArray::number(g.y()) + ' ' +
+             QByteArray::number(r.width()) + ' ' + QByteArray::number(r.height()) + '\n';
+    }
   }
   for (QObject* c : w->children())
     if (c->isWidgetType()) describe(static_cast<QWidget*>(c), out);
@@ -30,8 +44,10 @@ bool writeWidgetMap(const QString& path) {
 }
 
 void watchWidgetMap() {
-  const QString path = qEnvironmentVariable("PINZ_WIDGET_MAP");
+  QString path = qEnvironmentVariable("PINZ_WIDGET_MAP");
   if (path.isEmpty()) return;
+  // Programs that start each other can keep one map each.
+  path.replace(QLatin1String("%a"), QCoreApplication::applicationName().toLower());
   auto* timer = new QTimer(qApp);
   QObject::connect(timer, &QTimer::timeout, qApp, [path] { writeWidgetMap(path); });
   timer->start(200);

@@ -6,6 +6,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonParseError>
+#include <algorithm>
 #include <cmath>
 
 #include "paint/tools/brushes.h"
@@ -45,6 +46,16 @@ struct Parser {
     return true;
   }
 
+  // A whole number that must also be one of the listed values (or, with an
+  // empty list, any value in [lo, hi] that is a multiple of step).
+  bool choice(const QJsonValue& v, const QString& what, std::initializer_list<int> allowed, int lo, int hi,
+              int step, const QString& expected, int* out) {
+    if (!integer(v, what, lo, hi, out)) return false;
+    const bool listed = std::find(allowed.begin(), allowed.end(), *out) != allowed.end();
+    if (allowed.size() ? !listed : (*out % step != 0)) return fail(QStringLiteral("%1 must be %2").arg(what, expected));
+    return true;
+  }
+
   // Reads one state key into s; returns false for keys that are not state keys.
   bool stateKey(const QString& key, const QJsonValue& v, ScenarioSettings& s, bool* ok) {
     int n = 0;
@@ -54,21 +65,14 @@ struct Parser {
     } else if (key == QLatin1String("currentColor")) {
       if ((*ok = integer(v, key, 0, 0xFFFFFF, &n))) s.currentColor = Color(n);
     } else if (key == QLatin1String("brushSize")) {
-      if ((*ok = integer(v, key, 14, 50, &n) && (n == 14 || n == 26 || n == 50
-                                                 || fail(QStringLiteral("brushSize must be 50, 26 or 14")))))
-        s.brushSize = n;
+      if ((*ok = choice(v, key, {50, 26, 14}, 14, 50, 1, QStringLiteral("50, 26 or 14"), &n))) s.brushSize = n;
     } else if (key == QLatin1String("strokeWidth")) {
-      if ((*ok = integer(v, key, 2, 10, &n) &&
-                 (n != 9 || fail(QStringLiteral("strokeWidth must be 2 to 8 or 10")))))
+      if ((*ok = choice(v, key, {2, 3, 4, 5, 6, 7, 8, 10}, 2, 10, 1, QStringLiteral("2 to 8 or 10"), &n)))
         s.strokeWidth = n;
     } else if (key == QLatin1String("razorMode")) {
-      if ((*ok = integer(v, key, 1, 6, &n) && (n == 1 || n == 2 || n == 5 || n == 6 ||
-                                             fail(QStringLiteral("razorMode must be 1, 2, 5 or 6")))))
-        s.razorMode = n;
+      if ((*ok = choice(v, key, {1, 2, 5, 6}, 1, 6, 1, QStringLiteral("1, 2, 5 or 6"), &n))) s.razorMode = n;
     } else if (key == QLatin1String("waterPercent")) {
-      if ((*ok = integer(v, key, 5, 100, &n) &&
-                 (n % 5 == 0 || fail(QStringLiteral("waterPercent must be a multiple of 5")))))
-        s.waterPercent = n;
+      if ((*ok = choice(v, key, {}, 5, 100, 5, QStringLiteral("a multiple of 5"), &n))) s.waterPercent = n;
     } else if (key == QLatin1String("whiteOnly")) {
       if (!v.isBool())
         *ok = fail(QStringLiteral("whiteOnly must be true or false"));

@@ -10,12 +10,13 @@ void eraseSquare(PaintState& st, int x, int y, int mode) {
   const StampClip c = clipStamp(pic, x - d, y - d, side);
   if (c.empty()) return;
   for (int j = c.j0; j < c.j1; ++j) {
-    std::uint32_t* row = pic.row(y - d + j) + (x - d);
+    std::uint32_t* row = pic.row(y - d + j) + (x - d + c.i0);
+    const int n = c.i1 - c.i0;
     if (mode == 1) {
-      for (int i = c.i0; i < c.i1; ++i)
+      for (int i = 0; i < n; ++i)
         if (row[i] == kBlackRaw) row[i] = kWhiteRaw;
     } else if (mode == 2) {
-      for (int i = c.i0; i < c.i1; ++i)
+      for (int i = 0; i < n; ++i)
         if (row[i] != kBlackRaw) row[i] = kWhiteRaw;
     }
   }
@@ -84,13 +85,14 @@ void paintTexture(PaintState& st, int x, int y) {
   narrowTo(c, tex, 0, 0);
   if (c.empty()) return;
   for (int j = c.j0; j < c.j1; ++j) {
-    std::uint32_t* row = pic.row(top + j) + left;
-    const std::uint32_t* src = tex.row(j);
+    std::uint32_t* row = pic.row(top + j) + (left + c.i0);
+    const std::uint32_t* src = tex.row(j) + c.i0;
+    const int n = c.i1 - c.i0;
     if (st.whiteOnly) {
-      for (int i = c.i0; i < c.i1; ++i)
+      for (int i = 0; i < n; ++i)
         if (row[i] == kWhiteRaw) row[i] = src[i];
     } else {
-      for (int i = c.i0; i < c.i1; ++i)
+      for (int i = 0; i < n; ++i)
         if (row[i] != kBlackRaw) row[i] = src[i];
     }
   }

@@ -33,10 +33,12 @@ void paintWaterPen(PaintState& st, int x, int y) {
   const int S = st.brushSize, h = S / 2, left = x - h, top = y - h;
   StampClip c = clipStamp(pic, left, top, S);
   narrowTo(c, brush, 0, 0);
+  if (c.empty()) return;
   for (int j = c.j0; j < c.j1; ++j) {
-    std::uint32_t* row = pic.row(top + j) + left;
-    const std::uint32_t* src = brush.row(j);
-    for (int i = c.i0; i < c.i1; ++i) {
+    std::uint32_t* row = pic.row(top + j) + (left + c.i0);
+    const std::uint32_t* src = brush.row(j) + c.i0;
+    const int n = c.i1 - c.i0;
+    for (int i = 0; i < n; ++i) {
       const std::uint32_t d = row[i];
       if (d == kBlackRaw) continue;
       if (brightness(fromRaw(d)) > brightness(fromRaw(src[i]))) row[i] = src[i];
@@ -50,11 +52,13 @@ void paintWaterPenMix(PaintState& st, int x, int y) {
   const int S = st.brushSize, h = S / 2, left = x - h, top = y - h;
   StampClip c = clipStamp(pic, left, top, S);
   narrowTo(c, brush, 0, 0);
+  if (c.empty()) return;
   BlendCache& cache = mixCache();
   for (int j = c.j0; j < c.j1; ++j) {
-    std::uint32_t* row = pic.row(top + j) + left;
-    const std::uint32_t* src = brush.row(j);
-    for (int i = c.i0; i < c.i1; ++i) {
+    std::uint32_t* row = pic.row(top + j) + (left + c.i0);
+    const std::uint32_t* src = brush.row(j) + c.i0;
+    const int n = c.i1 - c.i0;
+    for (int i = 0; i < n; ++i) {
       const std::uint32_t d = row[i], b = src[i];
       if (d == kBlackRaw) continue;
       if (d == kWhiteRaw) {

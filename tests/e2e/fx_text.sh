@@ -20,7 +20,7 @@ wait_window "^PinzFX$" > /dev/null
 # widget NAME: prints "x y w h" of a named widget once the program has shown it.
 widget() {
   local line
-  for _ in $(seq 1 50); do
+  for _ in $(seq 1 200); do
     line=$(grep "^$1 " "$PINZ_WIDGET_MAP" 2> /dev/null | head -1 || true)
     if [[ -n "$line" ]]; then
       echo "${line#* }"
@@ -40,7 +40,8 @@ click() {
 }
 
 click usertext
-xdotool type --delay 40 "Hello"
+sleep 0.5
+xdotool type --delay 60 "Hello"
 sleep 0.3
 # The strip holds six samples; the second is the drop shadow.
 read -r ex ey ew eh < <(widget effectsimage)
@@ -59,7 +60,7 @@ click textsaveclip
 click Button2
 
 # pinzfx ends by itself after "Return to Pinzola".
-for _ in $(seq 1 50); do
+for _ in $(seq 1 200); do
   kill -0 "$FX" 2> /dev/null || break
   sleep 0.1
 done
@@ -97,4 +98,22 @@ print(f"clipboard {w}x{abs(h)}: {fore} foreground, {shadow} shadow pixels")
 assert fore > 500, "no lettering in the foreground colour"
 assert shadow > 50, "no drop shadow"
 PY
+
+# The bitmap is served by the keeper on this display; it ends as soon as another
+# program takes the clipboard.
+keepers() {
+  local p
+  for p in $(pgrep -x pinz-clipkeep || true); do
+    tr '\0' '\n' < "/proc/$p/environ" 2> /dev/null | grep -qx "DISPLAY=$DISPLAY" && echo "$p"
+  done
+  return 0
+}
+[[ -n "$(keepers)" ]] || { echo "no clipboard keeper is serving the copy" >&2; exit 1; }
+echo "taken" | xclip -selection clipboard -i > /dev/null 2>&1
+for _ in $(seq 1 200); do
+  [[ -z "$(keepers)" ]] && break
+  sleep 0.1
+done
+[[ -z "$(keepers)" ]] || { echo "the clipboard keeper did not end when the clipboard was taken" >&2; exit 1; }
+[[ "$(xclip -selection clipboard -o)" == "taken" ]]
 echo "fx_text: lettering kept on the clipboard after pinzfx ended"
