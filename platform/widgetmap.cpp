@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFileInfo>
 #include <QMenu>
 #include <QSaveFile>
 #include <QTimer>
@@ -47,7 +48,7 @@ void watchWidgetMap() {
   QString path = qEnvironmentVariable("PINZ_WIDGET_MAP");
   if (path.isEmpty()) return;
   // Programs that start each other can keep one map each.
-  path.replace(QLatin1String("%a"), QCoreApplication::applicationName().toLower());
+  path.replace(QLatin1String("%a"), QFileInfo(QCoreApplication::applicationFilePath()).fileName());
   auto* timer = new QTimer(qApp);
   QObject::connect(timer, &QTimer::timeout, qApp, [path] { writeWidgetMap(path); });
   timer->start(200);

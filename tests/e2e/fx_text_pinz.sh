@@ -47,13 +47,10 @@ cd /
 "$PROG/pinz" 2> "$WORK/pinz.err" &
 cleanup_pids+=($!)
 wait_window "Pinzola -- \(untitled\)" > /dev/null
-# The about window of the first paint: confirm it with the key under the pointer.
-about=$(wait_window "^PINZOLA$")
-eval "$(xdotool getwindowgeometry --shell "$about")"
-xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2))
-sleep 0.3
-xdotool key Return
-sleep 0.5
+# The about window of the first paint: its OK button.
+wait_window "^PINZOLA$" > /dev/null
+click pinz BitBtn1
+wait_gone "^PINZOLA$"
 
 # The surface menu on the picture (the picture lies under the control strip).
 xdotool mousemove 400 450 click 3

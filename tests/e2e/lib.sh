@@ -59,3 +59,12 @@ click() {
 }
 # pixel X Y: the screen colour at a point, as rrggbb.
 pixel() { "$BUILD/bin/pinz-shot" --pixel "$1" "$2"; }
+# wait_gone NAME: waits until no visible window matches NAME.
+wait_gone() {
+  for _ in $(seq 1 100); do
+    xdotool search --onlyvisible --name "$1" > /dev/null 2>&1 || return 0
+    sleep 0.2
+  done
+  echo "window '$1' did not close" >&2
+  return 1
+}

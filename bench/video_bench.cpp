@@ -1,0 +1,113 @@
+// The video device at 640 x 480 in every codec of the test videos: opening,
+// one step ahead, a step back that the frame cache answers, random seeks
+// (median and worst reported as counters).
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <algorithm>
+#include <chrono>
+#include <random>
+#include <vector>
+
+#include "platform/surfacewidget.h"
+#include "platform/video_decoder.h"
+#include "platform/video_device.h"
+#include "tests/support/video_maker.h"
+
+using pztest::Codec;
+
+namespace {
+
+// The slow encoders get shorter videos; the long-group ones need two groups.
+int framesFor(Codec c) { return (c == Codec::Cinepak) ? 100 : 300; }
+
+QString videoFor(Codec c) { return QString::fromStdString(pztest::makeVideo({c, 640, 480, framesFor(c), {}})); }
+
+struct Shown {
+  pz::SurfaceWidget display;
+  pz::VideoDevice dev;
+  explicit Shown(Codec c) {
+    display.surface().setSize(640, 480);
+    dev.setDisplay(&display);
+    dev.open(videoFor(c));
+  }
+};
+
+void BM_Open(benchmark::State& state) {
+  const Codec c = Codec(state.range(0));
+  const QString path = videoFor(c);
+  for (auto _ : state) {
+    pz::VideoDevice dev;
+    dev.open(path);
+    benchmark::DoNotOptimize(dev.frame());
+  }
+}
+
+void BM_StepAhead(benchmark::State& state) {
+  Shown s(Codec(state.range(0)));
+  for (auto _ : state) {
+    if (s.dev.position() >= s.dev.length()) {
+      state.PauseTiming();
+      s.dev.seek(1);
+      state.ResumeTiming();
+    }
+    s.dev.step(1);
+  }
+}
+
+void BM_StepBackCached(benchmark::State& state) {
+  Shown s(Codec(state.range(0)));
+  const int from = s.dev.length() - 20;
+  int k = 0;
+  for (auto _ : state) {
+    if (k == 0) {
+      state.PauseTiming();
+      s.dev.seek(1);
+      s.dev.seek(from);  // decodes from the keyframe and keeps the frames before
+      state.ResumeTiming();
+    }
+    s.dev.step(-1);
+    k = (k + 1) % 20;
+  }
+}
+
+void BM_RandomSeek(benchmark::State& state) {
+  Shown s(Codec(state.range(0)));
+  std::mt19937 rng(42);
+  std::uniform_int_distribution<int> pick(1, s.dev.length());
+  std::vector<double> ms;
+  for (auto _ : state) {
+    const int pos = pick(rng);
+    const auto t0 = std::chrono::steady_clock::now();
+    s.dev.seek(pos);
+    ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count());
+  }
+  std::sort(ms.begin(), ms.end());
+  state.counters["median_ms"] = ms[ms.size() / 2];
+  state.counters["worst_ms"] = ms.back();
+}
+
+
+std::string nameOf(Codec c) { return pztest::codecName(c); }
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  for (Codec c : pztest::allCodecs()) {
+    const std::string n = nameOf(c);
+    benchmark::RegisterBenchmark(("Open/" + n).c_str(), BM_Open)->Arg(int(c))->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark(("StepAhead/" + n).c_str(), BM_StepAhead)->Arg(int(c))->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark(("StepBackCached/" + n).c_str(), BM_StepBackCached)
+        ->Arg(int(c))
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark(("RandomSeek/" + n).c_str(), BM_RandomSeek)
+        ->Arg(int(c))
+        ->Iterations(100)
+        ->Unit(benchmark::kMillisecond);
+  }
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

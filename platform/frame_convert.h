@@ -1,0 +1,29 @@
+// Decoded pictures to surfaces: the packed RGB formats of old AVI codecs are
+// converted by plain row loops (swscale's paths for them are slow), everything
+// else goes through swscale.
+#pragma once
+
+#include "platform/surface.h"
+
+struct AVFrame;
+struct SwsContext;
+
+namespace pz {
+
+class FrameConverter {
+ public:
+  FrameConverter() = default;
+  ~FrameConverter();
+  FrameConverter(const FrameConverter&) = delete;
+  FrameConverter& operator=(const FrameConverter&) = delete;
+
+  // Fills all of dst with the frame scaled to dst's size. False when the
+  // frame cannot be converted (unknown format, no pixels); dst is then
+  // unchanged.
+  bool convert(const AVFrame* frame, Surface& dst);
+
+ private:
+  SwsContext* sws_ = nullptr;
+};
+
+}  // namespace pz

@@ -1,0 +1,76 @@
+#include "platform/video_device.h"
+
+#include <algorithm>
+
+#include "platform/surfacewidget.h"
+#include "platform/video_decoder.h"
+
+namespace pz {
+
+VideoDevice::VideoDevice() = default;
+VideoDevice::~VideoDevice() = default;
+
+void VideoDevice::open(const QString& fileName) {
+  // Built completely before it replaces anything: a failed open keeps the
+  // earlier video.
+  auto decoder = std::make_unique<VideoDecoder>(fileName);
+  decoder_ = std::move(decoder);
+  fileName_ = fileName;
+  rect_ = {0, 0, decoder_->width(), decoder_->height()};
+  show(1);
+}
+
+void VideoDevice::close() {
+  decoder_.reset();
+  frame_.reset();
+  fileName_.clear();
+  position_ = 0;
+  rect_ = {};
+}
+
+void VideoDevice::setDisplay(SurfaceWidget* display) { display_ = display; }
+
+void VideoDevice::putDisplayRect(int left, int top, int width, int height) {
+  if (width <= 0 || height <= 0) {
+    width = naturalWidth();
+    height = naturalHeight();
+  }
+  rect_ = {left, top, left + width, top + height};
+}
+
+int VideoDevice::length() const { return decoder_ ? decoder_->length() : 0; }
+int VideoDevice::naturalWidth() const { return decoder_ ? decoder_->width() : 0; }
+int VideoDevice::naturalHeight() const { return decoder_ ? decoder_->height() : 0; }
+
+void VideoDevice::step(int frames) {
+  if (!decoder_) return;
+  show(position_ + frames);
+}
+
+void VideoDevice::seek(int position) {
+  if (!decoder_) return;
+  show(position);
+}
+
+void VideoDevice::show(int position) {
+  position_ = std::clamp(position, 1, std::max(1, length()));
+  frame_ = decoder_->frame(position_ - 1);
+  draw();
+}
+
+void VideoDevice::draw() {
+  if (!display_ || !frame_ || rect_.isEmpty()) return;
+  Surface& s = display_->surface();
+  stretchBlt(s, rect_.left, rect_.top, rect_.width(), rect_.height(), *frame_, 0, 0, frame_->width(),
+             frame_->height());
+  display_->show(rect_.intersected(s.bounds()));
+}
+
+Surface VideoDevice::shownFrame() const {
+  if (!frame_ || rect_.isEmpty()) return {};
+  Surface out(rect_.width(), rect_.height());
+  stretchBlt(out, 0, 0, rect_.width(), rect_.height(), *frame_, 0, 0, frame_->width(), frame_->height());
+  return out;
+}
+
+}  // namespace pz
