@@ -319,6 +319,7 @@ void GdiPlayer::drawOut(const QPainterPath& out0, bool fill, bool stroke) {
   if (!saneOut(bounds)) return;
   if (dc.rop2 == 11) return;  // R2_NOP
   if (measured(bounds)) return;
+  ++draws_;
   QPainterPath out = out0;
   out.setFillRule(dc.polyFill == 2 ? Qt::WindingFill : Qt::OddEvenFill);
   applyClip();
@@ -347,6 +348,7 @@ void GdiPlayer::drawOut(const QPainterPath& out0, bool fill, bool stroke) {
 void GdiPlayer::fillOut(const QPainterPath& out, const QBrush& brush) {
   if (out.isEmpty() || !saneOut(out.controlPointRect())) return;
   if (measured(out.controlPointRect())) return;
+  ++draws_;
   applyClip();
   p_.fillPath(out, brush);
 }
@@ -493,6 +495,7 @@ void GdiPlayer::text(const QPointF& ref0, const QString& s, const std::vector<do
   const double sx = std::hypot(t.m11(), t.m12()), sy = std::hypot(t.m21(), t.m22());
   if (!extent) applyClip();
   if ((options & 2) && !rect.isNull() && !extent) {  // ETO_OPAQUE
+    ++draws_;
     QPainterPath r;
     r.addPolygon(t.map(QPolygonF(rect.normalized())));
     if (saneOut(r.controlPointRect())) p_.fillPath(r, dc.bkColor);
@@ -562,6 +565,7 @@ void GdiPlayer::text(const QPointF& ref0, const QString& s, const std::vector<do
   g.rotate(-angle);
   g.scale(perUnitX, s1);
   if (measured(g.mapRect(QRectF(x0, y0 - fm.ascent(), width, fm.ascent() + fm.descent())))) return;
+  ++draws_;
   p_.save();
   if (options & 4) {  // ETO_CLIPPED
     QPainterPath r;
@@ -605,6 +609,7 @@ void GdiPlayer::blit(const QRectF& dest, const QImage& img, const QRectF& src, q
   outRect.addPolygon(t.map(QPolygonF(dest.normalized())));
   if (!saneOut(outRect.controlPointRect())) return;
   if (measured(outRect.controlPointRect())) return;
+  ++draws_;
   applyClip();
   switch (op) {
     case 0x00: fillOut(outRect, Qt::black); return;            // BLACKNESS
@@ -639,15 +644,66 @@ void GdiPlayer::blit(const QRectF& dest, const QImage& img, const QRectF& src, q
   m.translate(dest.x(), dest.y());
   m.scale(dest.width() / src.width(), dest.height() / src.height());
   m.translate(-src.x(), -src.y());
+  const QTransform full = m * t;
+  if (op == 0x88 && maskPair(img, src, full)) return;
+  if (op == 0xEE) rememberMask(img, src, full, outRect.controlPointRect());
   p_.save();
   p_.setCompositionMode(mode);
   // Raster operations combine whole pixels; smoothing would mix in the white
   // of the image's edges.
   if (mode != QPainter::CompositionMode_SourceOver) p_.setRenderHint(QPainter::SmoothPixmapTransform, false);
-  p_.setTransform(m * t);
+  p_.setTransform(full);
   p_.drawImage(src, img, src);
   p_.restore();
   clipKnown_ = false;
+  if (op == 0xEE) mask_.drawsSince = draws_;
+}
+
+void GdiPlayer::rememberMask(const QImage& img, const QRectF& src, const QTransform& full, const QRectF& out) {
+  mask_ = PendingMask();
+  auto* dev = dynamic_cast<QImage*>(p_.device());
+  if (!dev) return;
+  const QRect area = out.toAlignedRect().intersected(dev->rect());
+  if (area.isEmpty()) return;
+  mask_.under = dev->copy(area);
+  mask_.at = area.topLeft();
+  mask_.image = img;
+  mask_.src = src;
+  mask_.transform = full;
+}
+
+bool GdiPlayer::maskPair(const QImage& img, const QRectF& src, const QTransform& full) {
+  // The mask just drawn with SRCPAINT and this image with SRCAND make one
+  // picture with transparency. Played as raster operations on a scaled
+  // picture they leave ragged, discoloured edges; laid over the pixels that
+  // were there before, with the mask as alpha, they scale smoothly.
+  const bool pair = !mask_.under.isNull() && mask_.drawsSince + 1 == draws_ && mask_.src == src &&
+                    mask_.transform == full && mask_.image.size() == img.size();
+  const PendingMask m = std::move(mask_);
+  mask_ = PendingMask();
+  if (!pair) return false;
+  QImage over(img.size(), QImage::Format_ARGB32);
+  for (int y = 0; y < img.height(); ++y) {
+    const QRgb* mk = reinterpret_cast<const QRgb*>(m.image.constScanLine(y));
+    const QRgb* im = reinterpret_cast<const QRgb*>(img.constScanLine(y));
+    QRgb* o = reinterpret_cast<QRgb*>(over.scanLine(y));
+    for (int x = 0; x < img.width(); ++x) o[x] = (im[x] & 0xFFFFFF) | QRgb(qGray(mk[x])) << 24;
+  }
+  p_.save();
+  p_.setClipping(false);
+  p_.resetTransform();
+  p_.setCompositionMode(QPainter::CompositionMode_Source);
+  p_.drawImage(m.at, m.under);
+  p_.restore();
+  clipKnown_ = false;
+  applyClip();
+  p_.save();
+  p_.setTransform(full);
+  p_.drawImage(src, over, src);
+  p_.restore();
+  clipKnown_ = false;
+  ++draws_;
+  return true;
 }
 
 }  // namespace pz::mf

@@ -194,6 +194,18 @@ class GdiPlayer {
   QBrush qbrush() const;
   bool saneOut(const QRectF& bounds) const;
 
+  void rememberMask(const QImage& img, const QRectF& src, const QTransform& full, const QRectF& out);
+  bool maskPair(const QImage& img, const QRectF& src, const QTransform& full);
+  struct PendingMask {
+    QImage under;  // the output pixels before the mask was drawn
+    QPoint at;
+    QImage image;
+    QRectF src;
+    QTransform transform;
+    quint64 drawsSince = 0;
+  } mask_;
+  quint64 draws_ = 0;  // drawing steps so far: a pair must follow at once
+
   QPainter& p_;
   std::vector<DcState> saved_;
   QPainterPath lastClip_;

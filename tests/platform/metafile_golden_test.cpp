@@ -35,6 +35,7 @@ INSTANTIATE_TEST_SUITE_P(
                       "ink_17_bitmap_schermo_macintosh_archit.wmf", "ink_35_bitmap_photo_mix.wmf",
                       "lo_05_text_doublesight_dual_monito_.wmf", "lo_16_grad_message.wmf",
                       "lo_18_bitmap_casco_con_microfono_arch.wmf", "lo_23_many_profilo_della_citta.wmf",
+                      "lo_34_bitmap_debian_logo_alpha.wmf",
                       "fig2dev_3dhouse.emf", "gnuplot_lines.emf", "ink_02_text_digital_camera_aj_ashton.emf",
                       "ink_11_grad_lens_lente_francesco_ro_.emf", "lo_07_text_shield_matt_todd_02.emf",
                       "lo_16_grad_message.emf", "lo_18_bitmap_casco_con_microfono_arch.emf",
