@@ -1,10 +1,12 @@
 # Thin wrapper over CMake: `make run` and `make test` do all set-up on a fresh Debian 12.
 BUILD ?= build
 ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
 JOBS ?= $(shell nproc)
 PREFIX ?= $(HOME)/.local/opt/pinzola
 
-.PHONY: setup configure build run test test-asan bench install uninstall clean
+.PHONY: setup configure build run test test-asan fuzz bench install uninstall clean
 
 setup:
 	@bash scripts/setup.sh
@@ -31,6 +33,10 @@ test-asan: setup
 	  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
 	  ctest --output-on-failure -j $(JOBS) -E '^e2e_'
 
+# libFuzzer (clang, ASan+UBSan) on every reader of outside data, FUZZ_SECONDS each.
+fuzz: setup
+	@FUZZ_SECONDS=$(FUZZ_SECONDS) JOBS=$(JOBS) bash scripts/fuzz.sh $(FUZZ_BUILD)
+
 bench: build
 	@bash scripts/bench.sh $(BUILD)
 
@@ -41,4 +47,4 @@ uninstall:
 	@bash scripts/uninstall.sh "$(PREFIX)"
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
