@@ -120,8 +120,8 @@ rm -f "$pdf"
 pdftoppm -r 40 -png -singlefile "$E2E_OUT/paste_print.pdf" "$E2E_OUT/paste_print_page"
 python3 - "$E2E_OUT/paste_print_page.png" << PY
 import importlib.util, sys
-spec = importlib.util.spec_from_file_location("pngtool", "${PNG#python3 }")
-pngtool = importlib.util.module_from_spec(spec); spec.loader.exec_module(pngtool)
+loader_spec = importlib.util.spec_from_file_location("pngtool", "${PNG#python3 }")
+pngtool = importlib.util.module_from_spec(loader_spec); loader_spec.loader.exec_module(pngtool)
 w, h, bpp, rows = pngtool.read_png(sys.argv[1])
 assert h > w, f"page is {w}x{h}, not portrait"
 red = [(x, y) for y in range(h) for x in range(w)

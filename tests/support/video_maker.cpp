@@ -57,23 +57,23 @@ void fail(const std::string& what) { throw std::runtime_error("test video: " + w
 // never see a half-written file.
 std::string tempNameFor(const std::string& path) { return path + ".tmp" + std::to_string(getpid()); }
 
-void writeVideo(const VideoSpec& spec, const std::string& path) {
+void writeVideo(const VideoRecipe& recipe, const std::string& path) {
   av_log_set_level(AV_LOG_ERROR);
-  const Setup su = setupOf(spec.codec);
+  const Setup su = setupOf(recipe.codec);
   AVFormatContext* oc = nullptr;
   if (avformat_alloc_output_context2(&oc, nullptr, "avi", path.c_str()) < 0) fail("no avi muxer");
   const AVCodec* enc = avcodec_find_encoder_by_name(su.encoder);
   if (!enc) fail(std::string("no encoder ") + su.encoder);
   AVStream* st = avformat_new_stream(oc, nullptr);
   AVCodecContext* cx = avcodec_alloc_context3(enc);
-  cx->width = spec.width;
-  cx->height = spec.height;
+  cx->width = recipe.width;
+  cx->height = recipe.height;
   cx->pix_fmt = su.pix;
   cx->time_base = {1, 25};
   cx->framerate = {25, 1};
   cx->gop_size = su.gop;
   cx->thread_count = 1;
-  switch (spec.codec) {
+  switch (recipe.codec) {
     case Codec::Mjpeg:
     case Codec::Mpeg4Gop50:
     case Codec::Mpeg4Gop250:
@@ -106,15 +106,15 @@ void writeVideo(const VideoSpec& spec, const std::string& path) {
 
   AVFrame* rgb = av_frame_alloc();
   rgb->format = AV_PIX_FMT_RGB24;
-  rgb->width = spec.width;
-  rgb->height = spec.height;
+  rgb->width = recipe.width;
+  rgb->height = recipe.height;
   av_frame_get_buffer(rgb, 32);
   AVFrame* fr = av_frame_alloc();
   fr->format = su.pix;
-  fr->width = spec.width;
-  fr->height = spec.height;
+  fr->width = recipe.width;
+  fr->height = recipe.height;
   av_frame_get_buffer(fr, 32);
-  SwsContext* sws = sws_getContext(spec.width, spec.height, AV_PIX_FMT_RGB24, spec.width, spec.height, su.pix,
+  SwsContext* sws = sws_getContext(recipe.width, recipe.height, AV_PIX_FMT_RGB24, recipe.width, recipe.height, su.pix,
                                    SWS_BICUBIC, nullptr, nullptr, nullptr);
   AVPacket* pkt = av_packet_alloc();
 
@@ -126,14 +126,14 @@ void writeVideo(const VideoSpec& spec, const std::string& path) {
       av_interleaved_write_frame(oc, pkt);
     }
   };
-  for (int i = 0; i < spec.frames; ++i) {
-    if (std::find(spec.dropped.begin(), spec.dropped.end(), i + 1) != spec.dropped.end()) continue;
+  for (int i = 0; i < recipe.frames; ++i) {
+    if (std::find(recipe.dropped.begin(), recipe.dropped.end(), i + 1) != recipe.dropped.end()) continue;
     av_frame_make_writable(rgb);
     av_frame_make_writable(fr);
     // A screen-capture codec meets still backgrounds; anything else a moving one.
-    drawFrameCode(rgb->data[0], rgb->linesize[0], spec.width, spec.height, i + 1,
-                  spec.codec == Codec::Zmbv ? 0 : 2);
-    sws_scale(sws, rgb->data, rgb->linesize, 0, spec.height, fr->data, fr->linesize);
+    drawFrameCode(rgb->data[0], rgb->linesize[0], recipe.width, recipe.height, i + 1,
+                  recipe.codec == Codec::Zmbv ? 0 : 2);
+    sws_scale(sws, rgb->data, rgb->linesize, 0, recipe.height, fr->data, fr->linesize);
     fr->pts = i;
     drain(fr);
   }
@@ -199,12 +199,12 @@ std::string videoDir() {
   return dir;
 }
 
-std::string makeVideo(const VideoSpec& spec) {
-  std::string name = std::string(codecName(spec.codec)) + "-" + std::to_string(spec.width) + "x" +
-                     std::to_string(spec.height) + "-" + std::to_string(spec.frames);
-  if (!spec.dropped.empty()) {
+std::string makeVideo(const VideoRecipe& recipe) {
+  std::string name = std::string(codecName(recipe.codec)) + "-" + std::to_string(recipe.width) + "x" +
+                     std::to_string(recipe.height) + "-" + std::to_string(recipe.frames);
+  if (!recipe.dropped.empty()) {
     name += "-drop";
-    for (int d : spec.dropped) name += "_" + std::to_string(d);
+    for (int d : recipe.dropped) name += "_" + std::to_string(d);
   }
   const std::string path = (fs::path(videoDir()) / (name + ".avi")).string();
   if (fs::exists(path)) return path;
@@ -214,7 +214,7 @@ std::string makeVideo(const VideoSpec& spec) {
   if (lock >= 0) ::flock(lock, LOCK_EX);
   if (!fs::exists(path)) {
     const std::string tmp = tempNameFor(path);
-    writeVideo(spec, tmp);
+    writeVideo(recipe, tmp);
     fs::rename(tmp, path);
   }
   if (lock >= 0) ::close(lock);

@@ -13,7 +13,7 @@ namespace pztest {
 
 enum class Codec { Mjpeg, Mpeg4Gop50, Mpeg4Gop250, H264, Cinepak, MsVideo1, HuffYuv, Zmbv, Raw };
 
-struct VideoSpec {
+struct VideoRecipe {
   Codec codec = Codec::Mjpeg;
   int width = 160, height = 120;
   int frames = 100;
@@ -28,7 +28,7 @@ std::string videoDir();
 
 // Writes the video unless an identical one is already there; returns its path.
 // Safe when several test processes ask for the same file at once.
-std::string makeVideo(const VideoSpec& spec);
+std::string makeVideo(const VideoRecipe& recipe);
 
 // Damaged copies of a good video (made next to it, also cached).
 std::string truncatedCopy(const std::string& path, double keepFraction);

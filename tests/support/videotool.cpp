@@ -15,10 +15,10 @@ int main(int argc, char** argv) {
   if ((argc == 6 || argc == 7) && std::strcmp(argv[1], "make") == 0) {
     for (pztest::Codec c : pztest::allCodecs()) {
       if (std::strcmp(argv[2], pztest::codecName(c)) != 0) continue;
-      pztest::VideoSpec spec{c, std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]), {}};
+      pztest::VideoRecipe recipe{c, std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]), {}};
       if (argc == 7)
-        for (const QString& d : QString(argv[6]).split(',', Qt::SkipEmptyParts)) spec.dropped.push_back(d.toInt());
-      std::printf("%s\n", pztest::makeVideo(spec).c_str());
+        for (const QString& d : QString(argv[6]).split(',', Qt::SkipEmptyParts)) recipe.dropped.push_back(d.toInt());
+      std::printf("%s\n", pztest::makeVideo(recipe).c_str());
       return 0;
     }
     std::fprintf(stderr, "unknown codec %s\n", argv[2]);
