@@ -22,7 +22,6 @@ run: build
 
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
-	@$(MAKE) --no-print-directory test-asan
 
 # The unit and window tests again, built with AddressSanitizer and
 # UndefinedBehaviorSanitizer (leaks included); any report fails the run.
