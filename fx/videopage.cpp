@@ -289,9 +289,8 @@ void VideoPage::vidtrackChange() {
   processPending();
 }
 
-void VideoPage::avispinupClick() {
-  if (!videoOpen()) return;
-  st_.video.videoPercent = std::min(kPercentMax, st_.video.videoPercent + kPercentStep);
+// Shows the frame at the size videoPercent now gives.
+void VideoPage::showAtPercent() {
   const int w = scaledSide(st_.video.videoNativeWidth, st_.video.videoPercent);
   const int h = scaledSide(st_.video.videoNativeHeight, st_.video.videoPercent);
   applySize(w, h);
@@ -303,19 +302,17 @@ void VideoPage::avispinupClick() {
   disableCopyUnlessWhole();
 }
 
+void VideoPage::avispinupClick() {
+  if (!videoOpen()) return;
+  st_.video.videoPercent = std::min(kPercentMax, st_.video.videoPercent + kPercentStep);
+  showAtPercent();
+}
+
 void VideoPage::avispindownClick() {
   if (!videoOpen()) return;
   st_.video.videoPercent -= kPercentStep;
   if (st_.video.videoPercent <= 0) st_.video.videoPercent = kPercentMin;
-  const int w = scaledSide(st_.video.videoNativeWidth, st_.video.videoPercent);
-  const int h = scaledSide(st_.video.videoNativeHeight, st_.video.videoPercent);
-  applySize(w, h);
-  avieditsize->setText(QString::number(st_.video.videoPercent));
-  mplayer.putDisplayRect(0, 0, w, h);
-  processPending();
-  redrawFrame();
-  processPending();
-  disableCopyUnlessWhole();
+  showAtPercent();
 }
 
 void VideoPage::avidefaultsizebuttonClick() {

@@ -88,6 +88,7 @@ class VideoPage : public QWidget {
   QTimer* Timer1 = nullptr;
 
  private:
+  void showAtPercent();
   void buildControls();
   void updateFrameLabel();
   void setTrackPosition(int pos);
