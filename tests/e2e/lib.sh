@@ -9,10 +9,15 @@ mkdir -p "$E2E_OUT"
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
 chmod 700 "$XDG_RUNTIME_DIR"
 
+# Scripts delete their scratch folders only after e2e_cleanup: a program still
+# running writes its widget map there, so the removal could fail, and a failing
+# command in the exit trap would leave the X server and the programs running
+# (holding the test runner's output open until its time-out).
 cleanup_pids=()
 e2e_cleanup() {
   local p
   for p in "${cleanup_pids[@]:-}"; do [[ -n "$p" ]] && kill "$p" 2> /dev/null || true; done
+  for p in "${cleanup_pids[@]:-}"; do [[ -n "$p" ]] && wait "$p" 2> /dev/null || true; done
   stop_xvfb
 }
 trap e2e_cleanup EXIT
