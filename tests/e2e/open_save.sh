@@ -6,7 +6,16 @@
 source "$(dirname "$0")/lib.sh" "$1" "$2"
 start_xvfb
 WORK=$(mktemp -d)
-cleanup_files() { e2e_cleanup; rm -rf "$WORK" || true; }
+cleanup_files() {
+  local rc=$?
+  # A failed run shows what pinz said before its folder goes.
+  if [[ $rc -ne 0 && -s "$WORK/pinz.err" ]]; then
+    echo "pinz said:" >&2
+    cat "$WORK/pinz.err" >&2
+  fi
+  e2e_cleanup
+  rm -rf "$WORK" || true
+}
 trap cleanup_files EXIT
 # A copy of the program folder, so the saved picture never lands in the build.
 cp -r "$PROG" "$WORK/pinzola"
