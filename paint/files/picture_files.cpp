@@ -96,8 +96,8 @@ void syncFolder(const QString& dir) {
 bool savePictureJpeg(const Surface& picture, const QString& path, QString* message) {
   auto failed = [&](const QString& why) {
     if (message)
-      *message = QStringLiteral("Cannot save the picture as %1 (%2). Nothing was written; "
-                                "an earlier picture of that name is unchanged.")
+      *message = QStringLiteral("Cannot save the picture as %1 (%2). Nothing was written: an earlier "
+                                "picture of that name is unchanged, and the picture you are painting is still here.")
                      .arg(path, why);
     return false;
   };
