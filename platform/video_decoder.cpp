@@ -63,6 +63,13 @@ std::int64_t moviEnd(const QString& path) {
   return kNoLimit;
 }
 
+// The most frame slots a file with `chunks` video chunks is given: one per
+// chunk with room to spare, and a stream that starts late (the header's start
+// time) up to 65536 frames in.
+std::int64_t slotLimit(std::int64_t chunks) {
+  return std::min<std::int64_t>(2 * chunks + 10 + 65536, INT_MAX / 2);
+}
+
 }  // namespace
 
 struct VideoDecoder::Av {
@@ -236,7 +243,10 @@ void VideoDecoder::buildIndex() {
     // The file's own index: written by whoever made the file, flags and all.
     std::int64_t last = -1;
     for (int i = 0; i < entries; ++i) last = std::max(last, avformat_index_get_entry(st, i)->timestamp);
-    const std::int64_t found = last + 1;
+    // Every frame has a chunk of its own (a dropped one an empty chunk), so a
+    // damaged file whose timestamps run far beyond its chunks would otherwise
+    // ask for a table of up to a billion slots.
+    const std::int64_t found = std::min(last + 1, slotLimit(entries));
     // The duration counts dropped frames at the end too; a damaged header may
     // claim far more, which the index then overrules.
     const std::int64_t length = (duration >= found && duration <= 2 * found + 10) ? duration : found;
@@ -303,7 +313,7 @@ void VideoDecoder::buildIndex() {
 
   std::int64_t last = -1;
   for (const Seen& s : seen) last = std::max(last, s.slot);
-  index_.reset(int(std::min<std::int64_t>(last + 1, INT_MAX / 2)));
+  index_.reset(int(std::min(last + 1, slotLimit(std::int64_t(seen.size())))));
   for (const Seen& s : seen) index_.setData(int(s.slot), s.key);
   index_.finish();
   if (index_.firstData() >= 0) seekTo(index_.firstData());

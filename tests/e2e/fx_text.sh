@@ -7,7 +7,7 @@
 source "$(dirname "$0")/lib.sh" "$1" "$2"
 start_xvfb
 WORK=$(mktemp -d)
-cleanup_fx() { rm -rf "$WORK"; e2e_cleanup; }
+cleanup_fx() { e2e_cleanup; rm -rf "$WORK" || true; }
 trap cleanup_fx EXIT
 export PINZ_WIDGET_MAP="$WORK/map.txt"
 

@@ -8,7 +8,7 @@
 source "$(dirname "$0")/lib.sh" "$1" "$2"
 start_xvfb
 WORK=$(mktemp -d)
-cleanup_round() { rm -rf "$WORK"; e2e_cleanup; }
+cleanup_round() { e2e_cleanup; rm -rf "$WORK" || true; }
 trap cleanup_round EXIT
 export PINZ_WIDGET_MAP="$WORK/%a.map"
 

@@ -9,10 +9,15 @@ mkdir -p "$E2E_OUT"
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
 chmod 700 "$XDG_RUNTIME_DIR"
 
+# Scripts delete their scratch folders only after e2e_cleanup: a program still
+# running writes its widget map there, so the removal could fail, and a failing
+# command in the exit trap would leave the X server and the programs running
+# (holding the test runner's output open until its time-out).
 cleanup_pids=()
 e2e_cleanup() {
   local p
   for p in "${cleanup_pids[@]:-}"; do [[ -n "$p" ]] && kill "$p" 2> /dev/null || true; done
+  for p in "${cleanup_pids[@]:-}"; do [[ -n "$p" ]] && wait "$p" 2> /dev/null || true; done
   stop_xvfb
 }
 trap e2e_cleanup EXIT
@@ -36,11 +41,14 @@ shot() { "$BUILD/bin/pinz-shot" "$E2E_OUT/$1"; }
 
 # The programs write the screen rectangles of their named controls here.
 export PINZ_WIDGET_MAP="$E2E_OUT/widgets-$$.txt"
+# When both programs run, PINZ_WIDGET_MAP holds "%a" (one map per program) and
+# E2E_MAP names the map of the program being driven.
+E2E_MAP=
 # widget NAME: prints "x y w h" of a named control once the program shows it.
 widget() {
   local line
-  for _ in $(seq 1 50); do
-    line=$(grep "^$1 " "$PINZ_WIDGET_MAP" 2> /dev/null | head -1 || true)
+  for _ in $(seq 1 100); do
+    line=$(grep "^$1 " "${E2E_MAP:-$PINZ_WIDGET_MAP}" 2> /dev/null | head -1 || true)
     if [[ -n "$line" ]]; then
       echo "${line#* }"
       return 0
@@ -66,5 +74,16 @@ wait_gone() {
     sleep 0.2
   done
   echo "window '$1' did not close" >&2
+  return 1
+}
+# wait_for SECONDS COMMAND...: runs COMMAND every 0.2 s until it succeeds.
+wait_for() {
+  local limit="$1"
+  shift
+  for _ in $(seq 1 $((limit * 5))); do
+    "$@" && return 0
+    sleep 0.2
+  done
+  echo "gave up waiting for: $*" >&2
   return 1
 }

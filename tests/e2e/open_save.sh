@@ -6,7 +6,7 @@
 source "$(dirname "$0")/lib.sh" "$1" "$2"
 start_xvfb
 WORK=$(mktemp -d)
-cleanup_files() { rm -rf "$WORK"; e2e_cleanup; }
+cleanup_files() { e2e_cleanup; rm -rf "$WORK" || true; }
 trap cleanup_files EXIT
 # A copy of the program folder, so the saved picture never lands in the build.
 cp -r "$PROG" "$WORK/pinzola"

@@ -254,6 +254,44 @@ TEST(VideoDevice, FlippedHeaderBytesFailWithAMessageOrPlay) {
   }
 }
 
+TEST(VideoDevice, AStreamThatStartsLateKeepsItsFrames) {
+  // The stream header's start time: a modest one gives empty slots (showing
+  // the first frame) before the frames; one three billion frames in is
+  // ignored by the demuxer. (A fuzzed file whose timestamps ran that far
+  // beyond its chunks asked for a slot table of a gigabyte; that input is
+  // kept in tests/data/fuzz/video.)
+  const auto good = smallVideo(Codec::Cinepak);
+  const auto noIndex = pztest::flippedByteCopy(good, pztest::findTag(good, "idx1"), "idx1");
+  const long strh = pztest::findTag(good, "strh");
+  ASSERT_GT(strh, 0);
+  auto startingAt = [&](const std::string& path, std::uint32_t start, const std::string& tag) {
+    std::vector<unsigned char> le;
+    for (int i = 0; i < 4; ++i) le.push_back((unsigned char)(start >> (8 * i)));
+    return pztest::patchedCopy(path, tag, {{strh + 36, le}});
+  };
+  const struct {
+    std::string path;
+    int length;
+    int lastShown;   // at the last position
+    int shownAt30;
+  } rows[] = {
+      {startingAt(good, 0xC0000E53u, "start-late"), 60, 60, 30},
+      {startingAt(noIndex, 0xC0000E53u, "start-late"), 60, 60, 30},
+      {startingAt(good, 255, "start-255"), 315, 60, 1},
+      {startingAt(noIndex, 255, "start-255"), 315, 60, 1},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.path);
+    pz::VideoDevice dev;
+    dev.open(QString::fromStdString(row.path));
+    EXPECT_EQ(dev.length(), row.length);
+    dev.seek(dev.length());
+    EXPECT_EQ(shownNumber(dev), row.lastShown);
+    dev.seek(30);
+    EXPECT_EQ(shownNumber(dev), row.shownAt30);
+  }
+}
+
 TEST(VideoDevice, NoiseInTheFrameDataIsConcealedOrSkipped) {
   for (Codec c : pztest::allCodecs()) {
     SCOPED_TRACE(pztest::codecName(c));
