@@ -20,6 +20,7 @@
 #include "paint/canvas/artcache.h"
 #include "paint/canvas/pictures.h"
 #include "paint/canvas/widgets.h"
+#include "paint/files/picture_files.h"
 #include "platform/folders.h"
 #include "platform/prompt.h"
 #include "platform/widgetmap.h"
@@ -343,6 +344,9 @@ void Tmainpinz::FormCreate() {
     if (s == Qt::ApplicationActive) applicationActivated();
   });
   st.programDir = programFolder();
+  // A save killed half-way (power cut, crash) leaves its hidden temporary
+  // file behind; the picture it was replacing is intact, so it can go.
+  removeUnfinishedSaves(st.programDir + kUserFolder);
   st.pictureBmp.setSize(800, 800);
   st.undoBmp.setSize(800, 800);
   qApp->installEventFilter(this);

@@ -12,6 +12,7 @@
 #include "paint/tools/tool_table.h"
 #include "platform/bmp.h"
 #include "platform/folders.h"
+#include "platform/prompt.h"
 
 namespace pz {
 
@@ -214,11 +215,16 @@ void Ttoolform::fillPage() {
     t->resize(0, 50);
   }
   const int end = std::min<int>(texturePage_ + kPerPage, int(textureList_.size()));
+  QStringList unreadable;
   for (int i = texturePage_; i < end; ++i) {
     ChestImage* t = timg[size_t(i - texturePage_)];
-    // A file that is not a readable bitmap simply shows no thumbnail.
+    // A file that is not a readable bitmap shows no thumbnail, so it cannot
+    // be chosen; the message says which file it is.
     auto pic = readBmp(textureList_[i]);
-    if (!pic) continue;
+    if (!pic) {
+      unreadable << textureList_[i];
+      continue;
+    }
     QImage image = pic->toImage();
     // A texture of another size is shown within its 50 x 50 place.
     if (image.width() > 50 || image.height() > 50) image = image.scaled(50, 50, Qt::KeepAspectRatio);
@@ -226,6 +232,9 @@ void Ttoolform::fillPage() {
     t->resize(image.size());
     t->show();
   }
+  if (!unreadable.isEmpty())
+    prompter().info(QStringLiteral("These textures cannot be read and are left out:\n") +
+                    unreadable.join(QLatin1Char('\n')));
 }
 
 void Ttoolform::toolImageClick(int toolId) {

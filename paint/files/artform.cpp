@@ -139,7 +139,7 @@ void Tartform::FormActivate() {
   for (const QString& name : listFolder(clipartDir_, QStringLiteral("bmp"))) filelist->addItem(displayName(name));
   if (filelist->count() > 0) filelist->setCurrentRow(0);
   filling_ = false;
-  if (filelist->count() > 0) loadEntry(0);
+  if (filelist->count() > 0 && !loadEntry(0)) return;
   Label1->setText(QStringLiteral("100 %"));
   Label1->repaint();
 }
@@ -149,18 +149,24 @@ void Tartform::filelistClick() {
   if (row >= 0) loadEntry(row);
 }
 
-void Tartform::loadEntry(int row) {
+bool Tartform::loadEntry(int row) {
   const QString entry = filelist->item(row)->text();
   const QString file = findOnDisk(clipartDir_, entry + QStringLiteral(".bmp"));
   QString error;
   std::optional<Surface> s = readBmp(clipartDir_ + QLatin1Char('/') + file, &error);
   natural_ = s ? std::move(*s) : Surface();
   showCimg(naturalSize());
-  if (!s) throw Error(error);
+  // Shown here rather than thrown: the load runs inside the list's click
+  // signal and the window's show event, which an exception must not cross.
+  if (!s) {
+    showError(error);
+    return false;
+  }
   // Only a change of position resizes the preview; a bar already at 10
   // leaves the picture at its natural size until the bar is moved.
   sizescroll->setRange(1, 20);
   sizescroll->setValue(10);
+  return true;
 }
 
 void Tartform::sizescrollChange() {

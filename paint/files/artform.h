@@ -51,7 +51,9 @@ class Tartform : public QDialog {
   void resizeEvent(QResizeEvent* e) override;
 
  private:
-  void loadEntry(int row);
+  // Shows the entry at its natural size; false (after the message) when
+  // its file cannot be read.
+  bool loadEntry(int row);
   void showCimg(QSize size);
 
   QString clipartDir_;

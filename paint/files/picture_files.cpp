@@ -7,6 +7,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 #include "platform/folders.h"
@@ -75,11 +77,27 @@ void cleanUpColors(Surface& s, const std::function<void(int)>& progress) {
   }
 }
 
+namespace {
+
+// Leftovers of saves that never finished start with this; the name is hidden
+// and has no ".jpg" ending, so no folder listing of the program shows it.
+const QString kSavePrefix = QStringLiteral(".pinzola-save-");
+
+// Makes the rename itself survive a power cut, not only the file's bytes.
+void syncFolder(const QString& dir) {
+  const int fd = ::open(QFile::encodeName(dir).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+}
+
+}  // namespace
+
 bool savePictureJpeg(const Surface& picture, const QString& path, QString* message) {
   auto failed = [&](const QString& why) {
     if (message)
-      *message = QStringLiteral("Cannot save the picture as %1 (%2). Nothing was written; "
-                                "an earlier picture of that name is unchanged.")
+      *message = QStringLiteral("Cannot save the picture as %1 (%2). Nothing was written: an earlier "
+                                "picture of that name is unchanged, and the picture you are painting is still here.")
                      .arg(path, why);
     return false;
   };
@@ -88,10 +106,11 @@ bool savePictureJpeg(const Surface& picture, const QString& path, QString* messa
   if (bytes.isEmpty()) return failed(why);
 
   const QFileInfo target(path);
-  // Hidden and without a ".jpg" ending, so even a leftover after a crash is
-  // never listed among the saved pictures.
-  QTemporaryFile tmp(target.absolutePath() + QStringLiteral("/.pinzola-save-XXXXXX"));
+  QTemporaryFile tmp(target.absolutePath() + QLatin1Char('/') + kSavePrefix + QStringLiteral("XXXXXX"));
   if (!tmp.open()) return failed(QStringLiteral("the folder cannot be written to: %1").arg(tmp.errorString()));
+  // Held until the process ends, so removeUnfinishedSaves in another running
+  // Pinzola can tell this save from the leftover of a killed one.
+  ::flock(tmp.handle(), LOCK_EX);
   if (tmp.write(bytes) != bytes.size() || !tmp.flush()) return failed(tmp.errorString());
   if (::fsync(tmp.handle()) != 0) return failed(QString::fromLocal8Bit(std::strerror(errno)));
   tmp.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
@@ -101,7 +120,23 @@ bool savePictureJpeg(const Surface& picture, const QString& path, QString* messa
   if (std::rename(from.constData(), to.constData()) != 0)
     return failed(QString::fromLocal8Bit(std::strerror(errno)));
   tmp.setAutoRemove(false);  // it is the picture now
+  syncFolder(target.absolutePath());
   return true;
+}
+
+int removeUnfinishedSaves(const QString& dir) {
+  int removed = 0;
+  const QDir folder(dir);
+  const QStringList names = folder.entryList({kSavePrefix + QLatin1Char('*')}, QDir::Files | QDir::Hidden | QDir::System);
+  for (const QString& name : names) {
+    const QByteArray path = QFile::encodeName(folder.filePath(name));
+    const int fd = ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) continue;
+    // A save still running holds the lock; only a dead one's file is free.
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::unlink(path.constData()) == 0) ++removed;
+    ::close(fd);
+  }
+  return removed;
 }
 
 }  // namespace pz

@@ -44,4 +44,9 @@ void cleanUpColors(Surface& s, const std::function<void(int percent)>& progress 
 // what went wrong.
 bool savePictureJpeg(const Surface& picture, const QString& path, QString* message);
 
+// Deletes the temporary files that saves killed half-way left in `dir`
+// (user/), leaving those of saves still running in another Pinzola. Returns
+// how many were removed.
+int removeUnfinishedSaves(const QString& dir);
+
 }  // namespace pz

@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 
 #include "platform/bmp.h"
+#include "platform/prompt.h"
 
 namespace pz {
 namespace {
@@ -61,6 +62,7 @@ int shownThumbnails(const Ttoolform& f) {
 }
 
 struct Chest {
+  ScriptedPrompter prompts;
   Folder folder;
   PaintState st;
   std::unique_ptr<Ttoolform> form;
@@ -276,6 +278,8 @@ TEST(Chest, UnreadableTextureShowsNoThumbnailAndCannotBeChosen) {
   Ttoolform& f = chest.open();
   ASSERT_EQ(f.textureList().size(), 1);
   EXPECT_EQ(shownThumbnails(f), 0);
+  ASSERT_EQ(chest.prompts.shown.size(), 1) << "the page says which texture it left out";
+  EXPECT_TRUE(chest.prompts.shown[0].contains(chest.folder.textures() + "/broken.bmp"));
   f.timgClick(1);
   EXPECT_TRUE(f.isVisible());
   EXPECT_TRUE(chest.st.textureFile.isEmpty());

@@ -1,6 +1,7 @@
 // The clip art window: the size rule, what OK and Cancel leave on the
 // clipboard, and the shipped pictures.
 #include <QListWidget>
+#include <QFile>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QLabel>
@@ -11,6 +12,7 @@
 #include "platform/bmp.h"
 #include "platform/clipboard.h"
 #include "platform/folders.h"
+#include "platform/prompt.h"
 
 namespace pz {
 namespace {
@@ -145,6 +147,40 @@ TEST_F(ClipartWindow, AnEmptyFolderOffersNothingAndOkKeepsTheClipboard) {
   EXPECT_EQ(f.filelist->count(), 0);
   f.Image2Click();
   EXPECT_EQ(clipboardSize(), QSize(3, 2));
+}
+
+// Damaged files: each says which file it is, OK then leaves the clipboard
+// alone, and the good pictures stay usable.
+TEST_F(ClipartWindow, AnUnreadablePictureSaysSoAndTheOthersStillWork) {
+  ScriptedPrompter prompts;
+  add("good", 40, 30);
+  const QByteArray whole = encodeBmp24(Surface(40, 30, 0x0000FF));
+  const struct {
+    const char* name;
+    QByteArray bytes;
+  } damaged[] = {{"garbage", "this is no bitmap"}, {"cut_in_its_header", whole.left(30)}, {"empty", ""}};
+  for (const auto& d : damaged) {
+    QFile f(dir.path() + "/clipart/" + d.name + ".bmp");
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(d.bytes);
+  }
+  setClipboardImage(Surface(3, 2, 0x00FF00));
+  Tartform f(dir.path());
+  f.FormActivate();
+  ASSERT_EQ(f.filelist->count(), 4);
+  for (const auto& d : damaged) {
+    prompts.shown.clear();
+    f.filelist->setCurrentRow(rowOf(f, d.name));  // the list's click
+    ASSERT_EQ(prompts.shown.size(), 1) << d.name;
+    EXPECT_TRUE(prompts.shown[0].contains(dir.path() + "/clipart/" + d.name + ".bmp")) << prompts.shown[0].toStdString();
+    f.Image2Click();
+    EXPECT_EQ(clipboardSize(), QSize(3, 2)) << d.name;
+  }
+  prompts.shown.clear();
+  f.filelist->setCurrentRow(rowOf(f, "good"));
+  EXPECT_TRUE(prompts.shown.isEmpty());
+  f.Image2Click();
+  EXPECT_EQ(clipboardSize(), QSize(40, 30));
 }
 
 TEST(ShippedClipart, TwentyPicturesOrMoreEachPastedWithATransparentBackground) {
