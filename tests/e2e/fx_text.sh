@@ -6,9 +6,7 @@
 # clipboard must still hold the lettering in the foreground colour.
 source "$(dirname "$0")/lib.sh" "$1" "$2"
 start_xvfb
-WORK=$(mktemp -d)
-cleanup_fx() { rm -rf "$WORK"; e2e_cleanup; }
-trap cleanup_fx EXIT
+work_dir
 export PINZ_WIDGET_MAP="$WORK/map.txt"
 
 cd /

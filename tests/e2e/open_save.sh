@@ -5,9 +5,7 @@
 # check on screen that the head kept its colour and the lines stayed black.
 source "$(dirname "$0")/lib.sh" "$1" "$2"
 start_xvfb
-WORK=$(mktemp -d)
-cleanup_files() { rm -rf "$WORK"; e2e_cleanup; }
-trap cleanup_files EXIT
+work_dir
 # A copy of the program folder, so the saved picture never lands in the build.
 cp -r "$PROG" "$WORK/pinzola"
 rm -f "$WORK/pinzola/user/"*
