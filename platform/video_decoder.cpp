@@ -11,6 +11,7 @@ extern "C" {
 #include <algorithm>
 #include <climits>
 #include <cstring>
+#include <thread>
 
 #include "platform/application.h"
 #include "platform/frame_convert.h"
@@ -89,6 +90,10 @@ struct VideoDecoder::Av {
 struct VideoDecoder::Run {
   int target = 0;
   int windowStart = 0;  // pictures from here to the target are kept in the cache
+  // Packets before this slot are decoded only as far as later frames need
+  // them: their pictures are never shown, so frames nothing refers to are
+  // left out. INT_MIN: every frame is decoded.
+  int fullFrom = INT_MIN;
   bool fresh = false;   // started at a keyframe right after a flush
   bool haveFirst = false;
   int firstOut = -1;
@@ -139,7 +144,21 @@ VideoDecoder::VideoDecoder(const QString& path, std::chrono::milliseconds deadli
   if (!codec) throw Error(noDecoder);
   av_->cx = avcodec_alloc_context3(codec);
   avcodec_parameters_to_context(av_->cx, par);
-  av_->cx->thread_count = 1;  // frame threads would shift the timestamps the frame numbers come from
+  // Decoders that can work on the next frames while the current one is still
+  // in progress get a second thread: a seek into a long group of pictures
+  // decodes up to hundreds of frames. The frames keep the timestamps of their
+  // own packets, so the numbering is the same as with one thread.
+  const unsigned cores = std::thread::hardware_concurrency();
+  av_->cx->thread_count = (codec->capabilities & AV_CODEC_CAP_FRAME_THREADS) && cores >= 2 ? 2 : 1;
+  av_->cx->thread_type = FF_THREAD_FRAME;
+  // On the way to a far target the frames nothing refers to are left out.
+  // The frames decoded in full before the target are numbered as before: an
+  // MPEG-4 P-frame leaves the decoder when the next one arrives, whatever
+  // B-frames were between; H.264 pictures leave in display order once the
+  // reordering buffer is full again, which the margin of fullDecodeFrom
+  // allows for. Other decoders ignore the setting or are not known to keep
+  // the numbering, so they decode everything.
+  skipsNonRef_ = par->codec_id == AV_CODEC_ID_MPEG4 || par->codec_id == AV_CODEC_ID_H264;
   av_->cx->max_pixels = std::int64_t(kMaxVideoSide) * kMaxVideoSide;
   if (avcodec_open2(av_->cx, codec, nullptr) < 0) throw Error(noDecoder);
   av_->pkt = av_packet_alloc();
@@ -363,12 +382,28 @@ bool VideoDecoder::decodeRun(int target, Run& run) {
     // An empty chunk is a dropped frame; a chunk cut short by the end of the
     // file would show old pixels. Neither is decoded.
     const bool skip = pkt->size <= 0 || (pkt->flags & AV_PKT_FLAG_CORRUPT);
-    if (!skip) avcodec_send_packet(cx, pkt);  // a damaged packet is refused or concealed by the decoder
+    if (!skip) {
+      const AVDiscard wanted = slot < run.fullFrom ? AVDISCARD_NONREF : AVDISCARD_DEFAULT;
+      if (cx->skip_frame != wanted) cx->skip_frame = wanted;
+      avcodec_send_packet(cx, pkt);  // a damaged packet is refused or concealed by the decoder
+    }
     av_packet_unref(pkt);
     while (avcodec_receive_frame(cx, av_->frame) == 0)
       if (takeFrame(target, run)) return true;
   }
   return false;
+}
+
+int VideoDecoder::fullDecodeFrom(int target, int windowStart) const {
+  if (!skipsNonRef_) return INT_MIN;
+  // Everything that may be shown or cached is decoded in full: the window,
+  // and for a dropped target the frame before it. The frames within the
+  // decoder's reordering distance before that too, since they may be shown
+  // later than their packet.
+  int from = windowStart;
+  const int shown = index_.dataAtOrBefore(target);
+  if (shown >= 0) from = std::min(from, shown);
+  return from - delay_ - 4;
 }
 
 std::shared_ptr<const Surface> VideoDecoder::frame(int slot) {
@@ -387,6 +422,7 @@ std::shared_ptr<const Surface> VideoDecoder::frame(int slot) {
     run = Run{};
     run.target = slot;
     run.windowStart = std::max(0, slot - (cache_.capacity() - 3));
+    run.fullFrom = fullDecodeFrom(slot, run.windowStart);
     run.fresh = fresh;
     decodeRun(slot, run);
     // A keyframe's packet may show a frame after the target: start earlier.

@@ -57,12 +57,14 @@ class VideoDecoder {
   bool decodeRun(int target, Run& run);
   bool takeFrame(int target, Run& run);
   std::shared_ptr<const Surface> convertCurrent();
+  int fullDecodeFrom(int target, int windowStart) const;
 
   std::unique_ptr<Av> av_;
   QString name_;
   int width_ = 0, height_ = 0;
   int delay_ = 0;
   bool endCut_ = false;  // the file ends inside its frame data
+  bool skipsNonRef_ = false;  // frames nothing refers to may be left out before a far target
   FrameIndex index_;
   FrameCache cache_;
   Stats stats_;

@@ -42,6 +42,7 @@ Setup setupOf(Codec c) {
     case Codec::Mpeg4Gop50: return {AV_CODEC_ID_MPEG4, "mpeg4", AV_PIX_FMT_YUV420P, 50};
     case Codec::Mpeg4Gop250: return {AV_CODEC_ID_MPEG4, "mpeg4", AV_PIX_FMT_YUV420P, 250};
     case Codec::H264: return {AV_CODEC_ID_H264, "libx264", AV_PIX_FMT_YUV420P, 250};
+    case Codec::H264Pyramid: return {AV_CODEC_ID_H264, "libx264", AV_PIX_FMT_YUV420P, 250};
     case Codec::Cinepak: return {AV_CODEC_ID_CINEPAK, "cinepak", AV_PIX_FMT_RGB24, 12};
     case Codec::MsVideo1: return {AV_CODEC_ID_MSVIDEO1, "msvideo1", AV_PIX_FMT_RGB555LE, 30};
     case Codec::HuffYuv: return {AV_CODEC_ID_HUFFYUV, "huffyuv", AV_PIX_FMT_YUV422P, 1};
@@ -84,6 +85,14 @@ void writeVideo(const VideoRecipe& recipe, const std::string& path) {
     case Codec::H264:
       av_opt_set(cx->priv_data, "preset", "veryfast", 0);
       av_opt_set(cx->priv_data, "crf", "20", 0);
+      cx->max_b_frames = 3;
+      break;
+    case Codec::H264Pyramid:
+      // Three B-frames between every pair of P-frames, the middle one a
+      // reference: half the frames are ones nothing refers to.
+      av_opt_set(cx->priv_data, "preset", "veryfast", 0);
+      av_opt_set(cx->priv_data, "crf", "20", 0);
+      av_opt_set(cx->priv_data, "x264-params", "b-adapt=0:bframes=3:b-pyramid=normal", 0);
       cx->max_b_frames = 3;
       break;
     case Codec::Cinepak:
@@ -175,6 +184,7 @@ const char* codecName(Codec c) {
     case Codec::Mpeg4Gop50: return "mpeg4_gop50";
     case Codec::Mpeg4Gop250: return "mpeg4_gop250";
     case Codec::H264: return "h264";
+    case Codec::H264Pyramid: return "h264_pyramid";
     case Codec::Cinepak: return "cinepak";
     case Codec::MsVideo1: return "msvideo1";
     case Codec::HuffYuv: return "huffyuv";

@@ -11,7 +11,7 @@
 
 namespace pztest {
 
-enum class Codec { Mjpeg, Mpeg4Gop50, Mpeg4Gop250, H264, Cinepak, MsVideo1, HuffYuv, Zmbv, Raw };
+enum class Codec { Mjpeg, Mpeg4Gop50, Mpeg4Gop250, H264, Cinepak, MsVideo1, HuffYuv, Zmbv, Raw, H264Pyramid };
 
 struct VideoRecipe {
   Codec codec = Codec::Mjpeg;
@@ -21,6 +21,8 @@ struct VideoRecipe {
 };
 
 const char* codecName(Codec c);
+// The codecs of the speed targets; H264Pyramid (regular B-pyramid groups)
+// is an extra for the seek tests.
 std::vector<Codec> allCodecs();
 
 // The folder the tests keep their videos in (inside the build folder).
