@@ -8,6 +8,7 @@
 #include "paint/canvas/artcache.h"
 #include "paint/canvas/mainpinz.h"
 #include "platform/folders.h"
+#include "program_start.h"
 
 namespace {
 
@@ -66,6 +67,11 @@ BENCHMARK(BM_dragPoint)
                     pz::ToolOilPaint, pz::ToolSprayPaintMix},
                    {4, 3}})
     ->Unit(benchmark::kMicrosecond);
+
+// The real program: start until the main window is shown (the about window
+// comes after the first paint, so it is not counted).
+void BM_PinzStartUntilShown(benchmark::State& state) { pzbench::timeProgramStart(state, "pinz", {}); }
+BENCHMARK(BM_PinzStartUntilShown)->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -3,12 +3,6 @@
 // `pinzfx T` (in-process window creation, and the real program until its
 // window is shown).
 #include <QApplication>
-#include <QDir>
-#include <QElapsedTimer>
-#include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
-#include <QThread>
 #include <benchmark/benchmark.h>
 
 #include "fx/areaselect.h"
@@ -16,6 +10,7 @@
 #include "fx/pamain.h"
 #include "fx/texteffects.h"
 #include "fx/textpage.h"
+#include "program_start.h"
 
 namespace {
 
@@ -87,35 +82,7 @@ void BM_MainWindowOnTextPage(benchmark::State& state) {
 }
 BENCHMARK(BM_MainWindowOnTextPage)->Unit(benchmark::kMillisecond);
 
-// The real program: from starting the process until its window is shown (the
-// widget map is first written once the event loop runs with the window up).
-void BM_ProgramStartUntilShown(benchmark::State& state) {
-  // Benchmarks live in build/bench, the program folder is build/pinzola.
-  const QString program = QCoreApplication::applicationDirPath() + QStringLiteral("/../pinzola/pinzfx");
-  if (!QFile::exists(program)) {
-    state.SkipWithError("pinzfx not built");
-    return;
-  }
-  QTemporaryDir dir;
-  for (auto _ : state) {
-    const QString map = dir.filePath(QStringLiteral("map.txt"));
-    QFile::remove(map);
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("PINZ_WIDGET_MAP"), map);
-    if (!env.contains(QStringLiteral("QT_QPA_PLATFORM"))) env.insert(QStringLiteral("QT_QPA_PLATFORM"), "offscreen");
-    p.setProcessEnvironment(env);
-    p.setStandardOutputFile(QProcess::nullDevice());
-    p.setStandardErrorFile(QProcess::nullDevice());
-    QElapsedTimer t;
-    t.start();
-    p.start(program, {QStringLiteral("T")});
-    while (!QFile::exists(map) && t.elapsed() < 10000) QThread::usleep(500);
-    state.SetIterationTime(double(t.nsecsElapsed()) / 1e9);
-    p.kill();
-    p.waitForFinished();
-  }
-}
+void BM_ProgramStartUntilShown(benchmark::State& state) { pzbench::timeProgramStart(state, "pinzfx", {"T"}); }
 BENCHMARK(BM_ProgramStartUntilShown)->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
 
 }  // namespace

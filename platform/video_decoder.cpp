@@ -11,6 +11,7 @@ extern "C" {
 #include <algorithm>
 #include <climits>
 #include <cstring>
+#include <deque>
 #include <thread>
 
 #include "platform/application.h"
@@ -69,7 +70,31 @@ struct VideoDecoder::Av {
   AVCodecContext* cx = nullptr;
   AVPacket* pkt = nullptr;
   AVFrame* frame = nullptr;  // the picture just received
-  AVFrame* held = nullptr;   // the latest picture before the target, not yet converted
+  AVFrame* held = nullptr;   // the latest picture before the window, not yet converted
+  int heldSlot = -1;
+  // Pictures just before a target, kept as the decoder gave them and
+  // converted only when a step back asks for one: a seek converts the one
+  // frame it shows. Oldest first.
+  std::deque<std::pair<int, AVFrame*>> pending;
+  std::size_t pendingLimit = 0;
+
+  void clearPending() {
+    for (auto& [slot, f] : pending) av_frame_free(&f);
+    pending.clear();
+  }
+  AVFrame* findPending(int slot) {
+    for (auto& [s, f] : pending)
+      if (s == slot) return f;
+    return nullptr;
+  }
+  void dropPending(int slot) {
+    for (auto it = pending.begin(); it != pending.end(); ++it)
+      if (it->first == slot) {
+        av_frame_free(&it->second);
+        pending.erase(it);
+        return;
+      }
+  }
   AVStream* st = nullptr;
   int stream = -1;
   std::int64_t moviEnd = INT64_MAX;
@@ -77,7 +102,30 @@ struct VideoDecoder::Av {
   FrameConverter converter;
   bool delayKnown = false;
 
+  const AVCodec* codec = nullptr;
+  bool drained = false;  // the decoder was sent the end of the stream
+
+  bool openCodec() {
+    avcodec_free_context(&cx);
+    drained = false;
+    cx = avcodec_alloc_context3(codec);
+    if (!cx || avcodec_parameters_to_context(cx, st->codecpar) < 0) return false;
+    // Decoders that can work on the next frames while the current one is
+    // still in progress get a second thread: a seek into a long group of
+    // pictures decodes up to hundreds of frames. The frames keep the
+    // timestamps of their own packets, so the numbering is the same as with
+    // one thread.
+    const unsigned cores = std::thread::hardware_concurrency();
+    cx->thread_count = (codec->capabilities & AV_CODEC_CAP_FRAME_THREADS) && cores >= 2 ? 2 : 1;
+    cx->thread_type = FF_THREAD_FRAME;
+    cx->max_pixels = std::int64_t(kMaxVideoSide) * kMaxVideoSide;
+    if (avcodec_open2(cx, codec, nullptr) >= 0) return true;
+    avcodec_free_context(&cx);
+    return false;
+  }
+
   ~Av() {
+    clearPending();
     av_frame_free(&held);
     av_frame_free(&frame);
     av_packet_free(&pkt);
@@ -97,6 +145,7 @@ struct VideoDecoder::Run {
   bool fresh = false;   // started at a keyframe right after a flush
   bool haveFirst = false;
   int firstOut = -1;
+  bool firstTimed = false;  // the first picture had a timestamp to number it by
   int bestN = -1;  // the latest picture at or before the target
   bool bestHeld = false;
   std::shared_ptr<const Surface> best;
@@ -142,15 +191,7 @@ VideoDecoder::VideoDecoder(const QString& path, std::chrono::milliseconds deadli
   const QString noDecoder =
       QString("The video in \"%1\" is compressed with a method (%2) that cannot be decoded.").arg(name_, method);
   if (!codec) throw Error(noDecoder);
-  av_->cx = avcodec_alloc_context3(codec);
-  avcodec_parameters_to_context(av_->cx, par);
-  // Decoders that can work on the next frames while the current one is still
-  // in progress get a second thread: a seek into a long group of pictures
-  // decodes up to hundreds of frames. The frames keep the timestamps of their
-  // own packets, so the numbering is the same as with one thread.
-  const unsigned cores = std::thread::hardware_concurrency();
-  av_->cx->thread_count = (codec->capabilities & AV_CODEC_CAP_FRAME_THREADS) && cores >= 2 ? 2 : 1;
-  av_->cx->thread_type = FF_THREAD_FRAME;
+  av_->codec = codec;
   // On the way to a far target the frames nothing refers to are left out.
   // The frames decoded in full before the target are numbered as before: an
   // MPEG-4 P-frame leaves the decoder when the next one arrives, whatever
@@ -159,8 +200,7 @@ VideoDecoder::VideoDecoder(const QString& path, std::chrono::milliseconds deadli
   // allows for. Other decoders ignore the setting or are not known to keep
   // the numbering, so they decode everything.
   skipsNonRef_ = par->codec_id == AV_CODEC_ID_MPEG4 || par->codec_id == AV_CODEC_ID_H264;
-  av_->cx->max_pixels = std::int64_t(kMaxVideoSide) * kMaxVideoSide;
-  if (avcodec_open2(av_->cx, codec, nullptr) < 0) throw Error(noDecoder);
+  if (!av_->openCodec()) throw Error(noDecoder);
   av_->pkt = av_packet_alloc();
   av_->moviEnd = moviEnd(path);
   av_->frame = av_frame_alloc();
@@ -169,6 +209,7 @@ VideoDecoder::VideoDecoder(const QString& path, std::chrono::milliseconds deadli
   buildIndex();
   if (index_.firstData() < 0) throw Error(QString("The video in \"%1\" has no frames.").arg(name_));
   cache_.reset(width_, height_);
+  resetPending();
   measureDelay();
 }
 
@@ -177,6 +218,14 @@ VideoDecoder::~VideoDecoder() = default;
 void VideoDecoder::setCacheBudget(std::size_t bytes) {
   cache_ = FrameCache(bytes);
   cache_.reset(width_, height_);
+  resetPending();
+}
+
+void VideoDecoder::resetPending() {
+  av_->clearPending();
+  // Unconverted pictures are at most the size of converted ones; together
+  // they stay within twice the cache's budget.
+  av_->pendingLimit = std::size_t(std::max(0, cache_.capacity() - 3));
 }
 
 void VideoDecoder::buildIndex() {
@@ -282,7 +331,15 @@ void VideoDecoder::measureDelay() {
 void VideoDecoder::seekTo(int key) {
   ++stats_.seeks;
   av_seek_frame(av_->fc, av_->stream, key, AVSEEK_FLAG_BACKWARD | AVSEEK_FLAG_ANY);
-  avcodec_flush_buffers(av_->cx);
+  // A decoder that has been drained at the end of the file is made anew: with
+  // frame threads, a flush after draining leaves the next pass short of
+  // pictures (an MPEG-4 group starting three frames before the end gave only
+  // its first).
+  if (av_->drained) {
+    av_->openCodec();  // should it fail, nothing more is decoded
+  } else {
+    avcodec_flush_buffers(av_->cx);
+  }
   sessionValid_ = true;
   nextSlot_ = key;
   // A keyframe shows no earlier frame than its own slot.
@@ -313,39 +370,44 @@ bool VideoDecoder::takeFrame(int target, Run& run) {
   if (!run.haveFirst) {
     run.haveFirst = true;
     run.firstOut = n;
+    run.firstTimed = ts != AV_NOPTS_VALUE;
   }
 
-  if (n <= target) {
-    if (n >= run.windowStart || n == target) {
-      if (auto pic = convertCurrent()) {
-        cache_.put(n, pic);
-        run.best = std::move(pic);
-        run.bestN = n;
-        run.bestHeld = false;
-      }
+  if (n == target) {
+    if (auto pic = convertCurrent()) {
+      cache_.put(n, pic);
+      run.best = std::move(pic);
+      run.bestN = n;
+      run.bestHeld = false;
+    }
+    av_frame_unref(f);
+    return true;
+  }
+  if (n < target) {
+    if (n >= run.windowStart) {
+      keepPending(n);
     } else {
       av_frame_unref(av_->held);
       av_frame_move_ref(av_->held, f);
-      run.bestN = n;
-      run.bestHeld = true;
-      run.best = nullptr;
+      av_->heldSlot = n;
     }
+    run.bestN = n;
+    run.bestHeld = true;
+    run.best = nullptr;
     av_frame_unref(f);
-    return n == target;
+    return false;
   }
 
-  // One picture past the target: the target itself was dropped, or this is
-  // the look-ahead; it is kept, since the next step forward shows it.
-  if (run.bestHeld) {
-    std::swap(av_->held, av_->frame);
-    if (auto pic = convertCurrent()) {
-      cache_.put(run.bestN, pic);
-      run.best = std::move(pic);
-    }
-    std::swap(av_->held, av_->frame);
-    av_frame_unref(av_->held);
-    run.bestHeld = false;
+  // Past the target. The first such picture means the target itself was
+  // dropped, or it is the look-ahead; it is kept, since the next step forward
+  // shows it. More come only from the decoder's last pictures at the end of
+  // the file, which are kept too: the decoder cannot go on after them.
+  if (run.ahead) {
+    keepPending(n);
+    av_frame_unref(f);
+    return true;
   }
+  settleBest(run);
   if (auto pic = convertCurrent()) {
     cache_.put(n, pic);
     run.ahead = std::move(pic);
@@ -354,8 +416,49 @@ bool VideoDecoder::takeFrame(int target, Run& run) {
   return true;
 }
 
+void VideoDecoder::keepPending(int n) {
+  if (av_->pendingLimit == 0 || cache_.contains(n)) return;
+  av_->dropPending(n);
+  if (av_->pending.size() >= av_->pendingLimit) {
+    av_frame_free(&av_->pending.front().second);
+    av_->pending.pop_front();
+  }
+  AVFrame* copy = av_frame_alloc();
+  if (!copy) return;
+  av_frame_move_ref(copy, av_->frame);
+  av_->pending.emplace_back(n, copy);
+}
+
+std::shared_ptr<const Surface> VideoDecoder::convertPending(int slot) {
+  AVFrame* f = av_->findPending(slot);
+  if (!f) return nullptr;
+  std::shared_ptr<Surface> s = cache_.blank();
+  const bool ok = av_->converter.convert(f, *s);
+  av_->dropPending(slot);
+  if (!ok) return nullptr;
+  cache_.put(slot, s);
+  return s;
+}
+
+void VideoDecoder::settleBest(Run& run) {
+  // The latest picture before the target becomes the one shown for it (the
+  // target was dropped); it is converted now.
+  if (!run.bestHeld) return;
+  run.bestHeld = false;
+  if ((run.best = cache_.find(run.bestN))) return;
+  if ((run.best = convertPending(run.bestN))) return;
+  if (av_->heldSlot != run.bestN || !av_->held->data[0]) return;
+  std::shared_ptr<Surface> s = cache_.blank();
+  if (av_->converter.convert(av_->held, *s)) {
+    cache_.put(run.bestN, s);
+    run.best = std::move(s);
+  }
+  av_frame_unref(av_->held);
+}
+
 bool VideoDecoder::decodeRun(int target, Run& run) {
   AVCodecContext* cx = av_->cx;
+  if (!cx) return false;
   // Pictures still waiting in the decoder from the last pass come first.
   while (avcodec_receive_frame(cx, av_->frame) == 0)
     if (takeFrame(target, run)) return true;
@@ -368,8 +471,8 @@ bool VideoDecoder::decodeRun(int target, Run& run) {
     if (end || past) {
       // The end (or unreadable rest) of the file: drain the decoder.
       avcodec_send_packet(cx, nullptr);
-      while (avcodec_receive_frame(cx, av_->frame) == 0)
-        if (takeFrame(target, run)) break;
+      av_->drained = true;
+      while (avcodec_receive_frame(cx, av_->frame) == 0) takeFrame(target, run);
       sessionValid_ = false;
       return run.best != nullptr || run.ahead != nullptr;
     }
@@ -410,6 +513,7 @@ std::shared_ptr<const Surface> VideoDecoder::frame(int slot) {
   if (length() <= 0) return nullptr;
   slot = std::clamp(slot, 0, length() - 1);
   if (auto f = cache_.find(slot)) return f;
+  if (auto f = convertPending(slot)) return f;
 
   av_->deadline = Clock::now() + kDecodeDeadline;
   int key = index_.keyAtOrBefore(slot);
@@ -426,8 +530,11 @@ std::shared_ptr<const Surface> VideoDecoder::frame(int slot) {
     run.fresh = fresh;
     decodeRun(slot, run);
     // A keyframe's packet may show a frame after the target: start earlier.
+    // So too when the first picture only came out at the end of the file,
+    // with no timestamp: which frame it is cannot be known from this start.
     const int earlier = index_.keyBefore(key);
-    if (run.fresh && run.haveFirst && run.firstOut > slot && earlier >= 0 && Clock::now() < av_->deadline) {
+    const bool unsure = run.haveFirst && (run.firstOut > slot || !run.firstTimed);
+    if (run.fresh && unsure && earlier >= 0 && Clock::now() < av_->deadline) {
       ++stats_.retries;
       key = earlier;
       fresh = true;
@@ -436,8 +543,12 @@ std::shared_ptr<const Surface> VideoDecoder::frame(int slot) {
     }
     break;
   }
+  settleBest(run);
   std::shared_ptr<const Surface> shown = run.best;
-  if (!shown && !run.fresh && before >= 0 && before <= slot) shown = cache_.find(before);
+  if (!shown && !run.fresh && before >= 0 && before <= slot) {
+    shown = cache_.find(before);
+    if (!shown) shown = convertPending(before);
+  }
   if (!shown) shown = run.ahead;
   if (!shown) shown = std::make_shared<Surface>(width_, height_, kBlack);
   cache_.put(slot, shown);

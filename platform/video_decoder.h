@@ -58,6 +58,10 @@ class VideoDecoder {
   bool takeFrame(int target, Run& run);
   std::shared_ptr<const Surface> convertCurrent();
   int fullDecodeFrom(int target, int windowStart) const;
+  void resetPending();
+  void keepPending(int n);
+  std::shared_ptr<const Surface> convertPending(int slot);
+  void settleBest(Run& run);
 
   std::unique_ptr<Av> av_;
   QString name_;

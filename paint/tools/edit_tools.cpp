@@ -78,24 +78,17 @@ void fillBucket(PaintState& st, int x, int y) {
 }
 
 void paintTexture(PaintState& st, int x, int y) {
-  Surface& pic = st.pictureBmp;
-  const Surface& tex = st.brushImage;
-  const int S = st.brushSize, h = S / 2, left = x - h, top = y - h;
-  StampClip c = clipStamp(pic, left, top, S);
-  narrowTo(c, tex, 0, 0);
-  if (c.empty()) return;
-  for (int j = c.j0; j < c.j1; ++j) {
-    std::uint32_t* row = pic.row(top + j) + (left + c.i0);
-    const std::uint32_t* src = tex.row(j) + c.i0;
-    const int n = c.i1 - c.i0;
-    if (st.whiteOnly) {
-      for (int i = 0; i < n; ++i)
-        if (row[i] == kWhiteRaw) row[i] = src[i];
-    } else {
-      for (int i = 0; i < n; ++i)
-        if (row[i] != kBlackRaw) row[i] = src[i];
-    }
-  }
+  const bool whiteOnly = st.whiteOnly;
+  forStampRows(st.pictureBmp, st.brushImage, x, y, st.brushSize,
+               [whiteOnly](std::uint32_t* row, const std::uint32_t* src, int n) {
+                 if (whiteOnly) {
+                   for (int i = 0; i < n; ++i)
+                     if (row[i] == kWhiteRaw) row[i] = src[i];
+                 } else {
+                   for (int i = 0; i < n; ++i)
+                     if (row[i] != kBlackRaw) row[i] = src[i];
+                 }
+               });
 }
 
 }  // namespace pz

@@ -28,46 +28,30 @@ void sprayPaintMix(PaintState& st, int x, int y) {
 }
 
 void paintWaterPen(PaintState& st, int x, int y) {
-  Surface& pic = st.pictureBmp;
-  const Surface& brush = st.brushImage;
-  const int S = st.brushSize, h = S / 2, left = x - h, top = y - h;
-  StampClip c = clipStamp(pic, left, top, S);
-  narrowTo(c, brush, 0, 0);
-  if (c.empty()) return;
-  for (int j = c.j0; j < c.j1; ++j) {
-    std::uint32_t* row = pic.row(top + j) + (left + c.i0);
-    const std::uint32_t* src = brush.row(j) + c.i0;
-    const int n = c.i1 - c.i0;
-    for (int i = 0; i < n; ++i) {
-      const std::uint32_t d = row[i];
-      if (d == kBlackRaw) continue;
-      if (brightness(fromRaw(d)) > brightness(fromRaw(src[i]))) row[i] = src[i];
-    }
-  }
+  forStampRows(st.pictureBmp, st.brushImage, x, y, st.brushSize,
+               [](std::uint32_t* row, const std::uint32_t* src, int n) {
+                 for (int i = 0; i < n; ++i) {
+                   const std::uint32_t d = row[i];
+                   if (d == kBlackRaw) continue;
+                   if (brightness(fromRaw(d)) > brightness(fromRaw(src[i]))) row[i] = src[i];
+                 }
+               });
 }
 
 void paintWaterPenMix(PaintState& st, int x, int y) {
-  Surface& pic = st.pictureBmp;
-  const Surface& brush = st.brushImage;
-  const int S = st.brushSize, h = S / 2, left = x - h, top = y - h;
-  StampClip c = clipStamp(pic, left, top, S);
-  narrowTo(c, brush, 0, 0);
-  if (c.empty()) return;
   BlendCache& cache = mixCache();
-  for (int j = c.j0; j < c.j1; ++j) {
-    std::uint32_t* row = pic.row(top + j) + (left + c.i0);
-    const std::uint32_t* src = brush.row(j) + c.i0;
-    const int n = c.i1 - c.i0;
-    for (int i = 0; i < n; ++i) {
-      const std::uint32_t d = row[i], b = src[i];
-      if (d == kBlackRaw) continue;
-      if (d == kWhiteRaw) {
-        row[i] = b;
-      } else if (b != kWhiteRaw) {
-        row[i] = toRaw(cache.get(fromRaw(b), fromRaw(d)));
-      }
-    }
-  }
+  forStampRows(st.pictureBmp, st.brushImage, x, y, st.brushSize,
+               [&cache](std::uint32_t* row, const std::uint32_t* src, int n) {
+                 for (int i = 0; i < n; ++i) {
+                   const std::uint32_t d = row[i], b = src[i];
+                   if (d == kBlackRaw) continue;
+                   if (d == kWhiteRaw) {
+                     row[i] = b;
+                   } else if (b != kWhiteRaw) {
+                     row[i] = toRaw(cache.get(fromRaw(b), fromRaw(d)));
+                   }
+                 }
+               });
 }
 
 void paintOil(PaintState& st, int x, int y) {

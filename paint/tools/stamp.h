@@ -47,4 +47,16 @@ inline void narrowTo(StampClip& c, const Surface& s, int left, int top) {
   c.j1 = std::min(c.j1, s.height() - top);
 }
 
+// Walks the rows of the brush-sized square centred on (x, y) that lie on both
+// the picture and the brush image (laid from the brush's top-left), calling
+// f(pictureRow, brushRow, n) for the n pixels of each row.
+template <typename F>
+inline void forStampRows(Surface& pic, const Surface& brush, int x, int y, int size, F&& f) {
+  const int left = x - size / 2, top = y - size / 2;
+  StampClip c = clipStamp(pic, left, top, size);
+  narrowTo(c, brush, 0, 0);
+  if (c.empty()) return;
+  for (int j = c.j0; j < c.j1; ++j) f(pic.row(top + j) + (left + c.i0), brush.row(j) + c.i0, c.i1 - c.i0);
+}
+
 }  // namespace pz

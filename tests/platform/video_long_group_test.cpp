@@ -12,6 +12,7 @@
 #include <tuple>
 
 #include "platform/video_decoder.h"
+#include "platform/video_device.h"
 #include "tests/support/video_maker.h"
 
 using pztest::Codec;
@@ -60,6 +61,49 @@ INSTANTIATE_TEST_SUITE_P(Videos, LongGroupSeekTest,
                                             ::testing::Values(2, 40)),
                          [](const auto& info) {
                            return std::string(pztest::codecName(std::get<0>(info.param))) + "_cache" +
+                                  std::to_string(std::get<1>(info.param));
+                         });
+
+}  // namespace
+
+namespace {
+
+// The last frames of a file: the decoder hands out its final pictures only
+// once it is told the file has ended, without timestamps, and a group may
+// start a few frames before the end (the MPEG-4 encoder put a keyframe three
+// frames from the end of the 100-frame video, whose packet shows the last
+// frame). Seeks there, steps to the end and back must all land exactly.
+class EndOfFileTest : public ::testing::TestWithParam<std::tuple<Codec, int>> {};
+
+TEST_P(EndOfFileTest, SeeksAndStepsNearTheEndLandExactly) {
+  const auto [codec, frames] = GetParam();
+  pz::VideoDevice dev;
+  dev.open(QString::fromStdString(pztest::makeVideo({codec, 160, 120, frames, {}})));
+  ASSERT_EQ(dev.length(), frames);
+  auto shown = [&] { return pztest::readFrameCode(*dev.frame()); };
+  dev.seek(frames);
+  EXPECT_EQ(shown(), frames) << "seek to the last frame";
+  for (int start : {frames - 5, frames - 2, frames - 1, 1}) {
+    dev.seek(start);
+    ASSERT_EQ(shown(), start);
+    for (int i = 0; i < 8; ++i) {
+      dev.step(1);
+      ASSERT_EQ(shown(), dev.position()) << "stepping from " << start;
+    }
+  }
+  dev.seek(frames);
+  for (int i = 1; i <= 10; ++i) {
+    dev.step(-1);
+    ASSERT_EQ(shown(), frames - i) << "walking back from the end";
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Videos, EndOfFileTest,
+                         ::testing::Combine(::testing::Values(Codec::Mpeg4Gop50, Codec::Mpeg4Gop250, Codec::H264,
+                                                              Codec::H264Pyramid, Codec::HuffYuv),
+                                            ::testing::Values(99, 100)),
+                         [](const auto& info) {
+                           return std::string(pztest::codecName(std::get<0>(info.param))) + "_" +
                                   std::to_string(std::get<1>(info.param));
                          });
 
