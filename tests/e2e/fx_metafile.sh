@@ -6,9 +6,7 @@
 # outside the outline.
 source "$(dirname "$0")/lib.sh" "$1" "$2"
 start_xvfb
-WORK=$(mktemp -d)
-cleanup_fx() { e2e_cleanup; rm -rf "$WORK" || true; }
-trap cleanup_fx EXIT
+work_dir
 export PINZ_WIDGET_MAP="$WORK/map.txt"
 SRC="$(cd "$(dirname "$0")/.." && pwd)/data/metafiles"
 cp "$SRC/files/lo_14_grad_pato.wmf" "$WORK/PATO.WMF"

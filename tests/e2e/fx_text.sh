@@ -6,9 +6,7 @@
 # clipboard must still hold the lettering in the foreground colour.
 source "$(dirname "$0")/lib.sh" "$1" "$2"
 start_xvfb
-WORK=$(mktemp -d)
-cleanup_fx() { e2e_cleanup; rm -rf "$WORK" || true; }
-trap cleanup_fx EXIT
+work_dir
 export PINZ_WIDGET_MAP="$WORK/map.txt"
 
 cd /

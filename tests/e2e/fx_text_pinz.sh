@@ -7,41 +7,8 @@
 # foreground colour.
 source "$(dirname "$0")/lib.sh" "$1" "$2"
 start_xvfb
-WORK=$(mktemp -d)
-cleanup_round() { e2e_cleanup; rm -rf "$WORK" || true; }
-trap cleanup_round EXIT
+work_dir
 export PINZ_WIDGET_MAP="$WORK/%a.map"
-
-# widget MAP NAME: prints "x y w h" of a named widget (or menu:Item) once shown.
-widget() {
-  local line
-  for _ in $(seq 1 100); do
-    line=$(grep -F -- "$2 " "$WORK/$1.map" 2> /dev/null | grep "^$2 " | head -1 || true)
-    if [[ -n "$line" ]]; then
-      echo "${line#* }"
-      return 0
-    fi
-    sleep 0.1
-  done
-  echo "$2 not shown by $1" >&2
-  return 1
-}
-# click MAP NAME [DX DY]
-click() {
-  local x y w h
-  read -r x y w h < <(widget "$1" "$2")
-  xdotool mousemove $((x + ${3:-$((w / 2))})) $((y + ${4:-$((h / 2))})) click 1
-  sleep 0.3
-}
-drag() {  # drag X1 Y1 X2 Y2 (screen)
-  xdotool mousemove "$1" "$2" mousedown 1
-  for i in 1 2 3 4 5 6 7 8; do
-    xdotool mousemove $(($1 + ($3 - $1) * i / 8)) $(($2 + ($4 - $2) * i / 8))
-    sleep 0.05
-  done
-  xdotool mouseup 1
-  sleep 0.4
-}
 
 cd /
 "$PROG/pinz" 2> "$WORK/pinz.err" &
@@ -49,26 +16,26 @@ cleanup_pids+=($!)
 wait_window "Pinzola -- \(untitled\)" > /dev/null
 # The about window of the first paint: its OK button.
 wait_window "^PINZOLA$" > /dev/null
-click pinz BitBtn1
+click BitBtn1
 wait_gone "^PINZOLA$"
 
 # The surface menu on the picture (the picture lies under the control strip).
 xdotool mousemove 400 450 click 3
-click pinz "menu:Insert_Text..."
+click "menu:Insert_Text..."
 wait_window "^PinzFX$" 30 > /dev/null
 
-click pinzfx usertext
+click_in pinzfx usertext
 sleep 0.5
 xdotool type --delay 60 "Hello"
 sleep 0.3
-read -r ex ey ew eh < <(widget pinzfx effectsimage)
-click pinzfx effectsimage $((ew * 3 / 12)) $((eh / 2))
-read -r cx cy cw ch < <(widget pinzfx textpanel)
+read -r ex ey ew eh < <(widget_in pinzfx effectsimage)
+click_in pinzfx effectsimage $((ew * 3 / 12)) $((eh / 2))
+read -r cx cy cw ch < <(widget_in pinzfx textpanel)
 drag $((cx + 40)) $((cy + 40)) $((cx + 340)) $((cy + 120))
-click pinzfx textrectselect
+click_in pinzfx textrectselect
 drag $((cx + 20)) $((cy + 20)) $((cx + 380)) $((cy + 260))
-click pinzfx textsaveclip
-click pinzfx Button2
+click_in pinzfx textsaveclip
+click_in pinzfx Button2
 for _ in $(seq 1 200); do
   [[ -z "$(xdotool search --onlyvisible --name "^PinzFX$" 2> /dev/null || true)" ]] && break
   sleep 0.1
@@ -77,7 +44,7 @@ sleep 0.5
 
 # Back in Pinzola: Paste, then a click places it on the picture.
 xdotool mousemove 400 450 click 3
-click pinz "menu:Paste"
+click "menu:Paste"
 sleep 0.5
 xdotool mousemove 380 460
 sleep 0.3

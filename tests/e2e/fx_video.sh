@@ -6,9 +6,7 @@
 # hold that frame: its number is read back from the picture.
 source "$(dirname "$0")/lib.sh" "$1" "$2"
 start_xvfb
-WORK=$(mktemp -d)
-cleanup_fx() { e2e_cleanup; rm -rf "$WORK" || true; }
-trap cleanup_fx EXIT
+work_dir
 export PINZ_WIDGET_MAP="$WORK/map.txt"
 
 VIDEO=$("$BUILD/bin/pinz-video" make mpeg4_gop50 320 240 100)

@@ -9,18 +9,30 @@ mkdir -p "$E2E_OUT"
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
 chmod 700 "$XDG_RUNTIME_DIR"
 
-# Scripts delete their scratch folders only after e2e_cleanup: a program still
-# running writes its widget map there, so the removal could fail, and a failing
-# command in the exit trap would leave the X server and the programs running
-# (holding the test runner's output open until its time-out).
 cleanup_pids=()
+E2E_WORK=
+# At exit: the programs first, then the X server (whatever else the
+# programs started ends with it), then the scratch folder. Nothing here may
+# stop the rest: a server left behind keeps CTest waiting on its output.
 e2e_cleanup() {
-  local p
-  for p in "${cleanup_pids[@]:-}"; do [[ -n "$p" ]] && kill "$p" 2> /dev/null || true; done
-  for p in "${cleanup_pids[@]:-}"; do [[ -n "$p" ]] && wait "$p" 2> /dev/null || true; done
+  local rc=$? p
+  set +e
+  # A failed run shows what the programs said before their folder goes.
+  if [[ $rc -ne 0 && -n "$E2E_WORK" ]]; then
+    for p in "$E2E_WORK"/*.err; do [[ -s "$p" ]] && { echo "== $p" >&2; cat "$p" >&2; }; done
+  fi
+  for p in "${cleanup_pids[@]:-}"; do [[ -n "$p" ]] && kill "$p" 2> /dev/null; done
+  for p in "${cleanup_pids[@]:-}"; do [[ -n "$p" ]] && wait "$p" 2> /dev/null; done
   stop_xvfb
+  [[ -n "$E2E_WORK" ]] && rm -rf "$E2E_WORK"
+  return 0
 }
 trap e2e_cleanup EXIT
+# work_dir: $WORK, a scratch folder removed at exit once nothing writes into it.
+work_dir() {
+  WORK=$(mktemp -d)
+  E2E_WORK=$WORK
+}
 
 # wait_window NAME [SECONDS]: prints the id of the first visible window whose name matches.
 wait_window() {
@@ -39,30 +51,65 @@ wait_window() {
 
 shot() { "$BUILD/bin/pinz-shot" "$E2E_OUT/$1"; }
 
-# The programs write the screen rectangles of their named controls here.
+# The programs write the screen rectangles of their named controls here. A
+# "%a" in the name stands for the program, so pinz and the pinzfx it starts
+# keep one map each.
 export PINZ_WIDGET_MAP="$E2E_OUT/widgets-$$.txt"
-# When both programs run, PINZ_WIDGET_MAP holds "%a" (one map per program) and
-# E2E_MAP names the map of the program being driven.
+# E2E_MAP, when set, names the one map every lookup reads.
 E2E_MAP=
-# widget NAME: prints "x y w h" of a named control once the program shows it.
-widget() {
-  local line
+map_of() {
+  if [[ -n "$E2E_MAP" ]]; then echo "$E2E_MAP"; else echo "${PINZ_WIDGET_MAP//%a/${1:-pinz}}"; fi
+}
+# widget_in PROG NAME: prints "x y w h" of a named control (or "menu:Item_caption"
+# of an open menu) of PROG once it shows it and stays put: a window manager
+# moves a new window after it is first shown (the map follows every 200 ms).
+# widget NAME: the same for pinz.
+widget_in() {
+  local line last= map
+  map=$(map_of "$1")
   for _ in $(seq 1 100); do
-    line=$(grep "^$1 " "${E2E_MAP:-$PINZ_WIDGET_MAP}" 2> /dev/null | head -1 || true)
-    if [[ -n "$line" ]]; then
+    line=$(grep -F -- "$2 " "$map" 2> /dev/null | grep -- "^$2 " | head -1 || true)
+    if [[ -n "$line" && "$line" == "$last" ]]; then
       echo "${line#* }"
       return 0
     fi
-    sleep 0.1
+    last=$line
+    sleep 0.25
   done
-  echo "widget $1 not shown" >&2
+  echo "widget $2 not shown by $1" >&2
   return 1
 }
-# click NAME [DX DY]: clicks a control's centre, or (DX, DY) inside it.
-click() {
+widget() { widget_in pinz "$1"; }
+# click_in PROG NAME [DX DY]: clicks a control's centre, or (DX, DY) inside it.
+click_in() {
   local x y w h
-  read -r x y w h < <(widget "$1")
-  xdotool mousemove $((x + ${2:-$((w / 2))})) $((y + ${3:-$((h / 2))})) click 1
+  read -r x y w h < <(widget_in "$1" "$2")
+  xdotool mousemove $((x + ${3:-$((w / 2))})) $((y + ${4:-$((h / 2))})) click 1
+  sleep 0.4
+}
+click() { click_in pinz "$@"; }
+# drag X1 Y1 X2 Y2: a left-button drag between two screen points.
+drag() {
+  xdotool mousemove "$1" "$2" mousedown 1
+  for i in 1 2 3 4 5 6 7 8; do
+    xdotool mousemove $(($1 + ($3 - $1) * i / 8)) $(($2 + ($4 - $2) * i / 8))
+    sleep 0.05
+  done
+  xdotool mouseup 1
+  sleep 0.4
+}
+# trace X Y "DX DY"...: presses at screen (X, Y) and drags through the points
+# given relative to it, then releases (a freehand outline).
+trace() {
+  local x0=$1 y0=$2 p
+  shift 2
+  xdotool mousemove "$x0" "$y0" mousedown 1
+  for p in "$@"; do
+    set -- $p
+    xdotool mousemove $((x0 + $1)) $((y0 + $2))
+    sleep 0.05
+  done
+  xdotool mouseup 1
   sleep 0.4
 }
 # pixel X Y: the screen colour at a point, as rrggbb.
@@ -86,4 +133,83 @@ wait_for() {
   done
   echo "gave up waiting for: $*" >&2
   return 1
+}
+# wait_pid PID [SECONDS]: waits for a process to end.
+wait_pid() {
+  for _ in $(seq 1 $((${2:-20} * 10))); do
+    kill -0 "$1" 2> /dev/null || return 0
+    sleep 0.1
+  done
+  echo "process $1 did not end" >&2
+  return 1
+}
+
+# start_wm: a small window manager (openbox) on the private server, so the
+# programs meet decorations, reparenting and focus handling as on a desktop.
+start_wm() {
+  openbox --sm-disable > /dev/null 2>&1 &
+  cleanup_pids+=($!)
+  for _ in $(seq 1 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2> /dev/null | grep -q "window id" && return 0
+    sleep 0.1
+  done
+  echo "the window manager did not start" >&2
+  return 1
+}
+
+# pinz_start DIR: copies the program folder into DIR (so saved pictures never
+# land in the build), starts that pinz and closes the about window.
+pinz_start() {
+  cp -r "$PROG" "$1/pinzola"
+  rm -f "$1/pinzola/user/"*
+  (cd / && exec "$1/pinzola/pinz") 2> "$1/pinz.err" &
+  cleanup_pids+=($!)
+  wait_window "^PINZOLA$" 30 > /dev/null
+  click BitBtn1
+  wait_gone "^PINZOLA$"
+  wait_window "^Pinzola -- \(untitled\)$" > /dev/null
+}
+# surface_menu ITEM X Y: the surface menu opened with the right button at
+# screen (X, Y), and its item ITEM (caption with "_" for blanks) chosen.
+surface_menu() {
+  for _ in $(seq 1 30); do  # the map of an earlier menu must be gone
+    grep -q "^menu:" "$(map_of pinz)" 2> /dev/null || break
+    sleep 0.1
+  done
+  xdotool mousemove "$2" "$3" click 3
+  click "menu:$1"
+}
+# pinz_file_menu N: the N-th item of the file menu on the SYSTEM page.
+pinz_file_menu() {
+  click TabSet1 80 9
+  click Image3
+  sleep 0.3
+  for _ in $(seq 1 "$1"); do xdotool key Down; done
+  xdotool key Return
+  sleep 0.5
+}
+# pinz_save_as NAME: "Save Pinzola Picture As..." under NAME.
+pinz_save_as() {
+  pinz_file_menu 4
+  click saveuser_Edit1
+  xdotool type --delay 40 "$1"
+  click saveuser_Image1
+  wait_window "^Pinzola -- $1$" > /dev/null
+}
+# pinz_open_drawing NAME: "Open Pinzola Picture..." and the drawing NAME.
+pinz_open_drawing() {
+  pinz_file_menu 1
+  click openpic_bmpnames 40 8
+  xdotool type --delay 60 "$1"
+  sleep 0.3
+  click openpic_Image2
+  wait_window "Pinzola -- using .*/bmps/$1.bmp" > /dev/null
+}
+# pinz_open_saved NAME: "Open Saved Pinzola Picture..." and its first entry,
+# which must be NAME; waits until the colours are adjusted.
+pinz_open_saved() {
+  pinz_file_menu 2
+  click openpic_bmpnames 40 8
+  click openpic_Image2
+  wait_window "^Pinzola -- $1$" 60 > /dev/null
 }

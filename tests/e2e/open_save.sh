@@ -5,18 +5,7 @@
 # check on screen that the head kept its colour and the lines stayed black.
 source "$(dirname "$0")/lib.sh" "$1" "$2"
 start_xvfb
-WORK=$(mktemp -d)
-cleanup_files() {
-  local rc=$?
-  # A failed run shows what pinz said before its folder goes.
-  if [[ $rc -ne 0 && -s "$WORK/pinz.err" ]]; then
-    echo "pinz said:" >&2
-    cat "$WORK/pinz.err" >&2
-  fi
-  e2e_cleanup
-  rm -rf "$WORK" || true
-}
-trap cleanup_files EXIT
+work_dir
 # A copy of the program folder, so the saved picture never lands in the build.
 cp -r "$PROG" "$WORK/pinzola"
 rm -f "$WORK/pinzola/user/"*

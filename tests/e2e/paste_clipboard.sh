@@ -7,9 +7,7 @@
 source "$(dirname "$0")/lib.sh" "$1" "$2"
 PNG="python3 $(cd "$(dirname "$0")" && pwd)/pngtool.py"
 start_xvfb
-WORK=$(mktemp -d)
-cleanup_paste() { e2e_cleanup; rm -rf "$WORK" || true; }
-trap cleanup_paste EXIT
+work_dir
 
 cd /
 "$PROG/pinz" 2> "$WORK/pinz.err" &

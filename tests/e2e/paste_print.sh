@@ -15,12 +15,11 @@ command -v pdftoppm > /dev/null || skip "pdftoppm is not installed (poppler-util
 PPD=$(ls /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd /usr/share/ppd/cups-pdf/*.ppd 2> /dev/null | head -1)
 [[ -n "$PPD" ]] || skip "no cups-pdf PPD"
 
-WORK=$(mktemp -d)
+work_dir
 chmod 755 "$WORK"  # the cups filters run as lp and read the private spool
 CUPSD_PID=
 cleanup_print() {
   [[ -n "$CUPSD_PID" ]] && kill "$CUPSD_PID" 2> /dev/null && wait "$CUPSD_PID" 2> /dev/null
-  rm -rf "$WORK"
   e2e_cleanup
 }
 trap cleanup_print EXIT

@@ -1,4 +1,6 @@
-// pinz-shot FILE.png: saves a picture of the whole X screen ($DISPLAY).
+// pinz-shot FILE... : saves one picture of the whole X screen ($DISPLAY) to
+// every FILE, in the format its suffix names (.png to look at, .ppm for the
+// checking scripts, which read it without an image library).
 // pinz-shot --pixel X Y [X Y ...]: prints the screen colour at each point as RRGGBB.
 #include <QGuiApplication>
 #include <QImage>
@@ -9,7 +11,7 @@
 
 int main(int argc, char** argv) {
   if (argc < 2) {
-    std::fprintf(stderr, "usage: pinz-shot FILE.png | pinz-shot --pixel X Y ...\n");
+    std::fprintf(stderr, "usage: pinz-shot FILE... | pinz-shot --pixel X Y ...\n");
     return 2;
   }
   qputenv("QT_QPA_PLATFORM", "xcb");
@@ -25,5 +27,7 @@ int main(int argc, char** argv) {
     }
     return 0;
   }
-  return shot.save(QString::fromLocal8Bit(argv[1]), "PNG") ? 0 : 1;
+  bool ok = true;
+  for (int i = 1; i < argc; ++i) ok = shot.save(QString::fromLocal8Bit(argv[i])) && ok;
+  return ok ? 0 : 1;
 }
