@@ -11,11 +11,7 @@ export PINZ_WIDGET_MAP="$WORK/map.txt"
 SRC="$(cd "$(dirname "$0")/.." && pwd)/data/metafiles"
 cp "$SRC/files/lo_14_grad_pato.wmf" "$WORK/PATO.WMF"
 
-cd /
-"$PROG/pinzfx" W 2> "$WORK/pinzfx.err" &
-FX=$!
-cleanup_pids+=($FX)
-wait_window "^PinzFX$" > /dev/null
+fx_start W
 
 
 click wmfbrowseforfilebutton
@@ -44,14 +40,7 @@ click wmfsaveclipbutton
 "$BUILD/bin/pinz-shot" "$E2E_OUT/fx_metafile_marked.png"
 click Button3
 
-for _ in $(seq 1 50); do
-  kill -0 "$FX" 2> /dev/null || break
-  sleep 0.1
-done
-if kill -0 "$FX" 2> /dev/null; then
-  echo "pinzfx did not end after Return to Pinzola" >&2
-  exit 1
-fi
+wait_pid "$FX" 5
 sleep 0.3
 
 xclip -selection clipboard -t image/bmp -o > "$WORK/clip.bmp"

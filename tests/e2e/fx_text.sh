@@ -9,11 +9,7 @@ start_xvfb
 work_dir
 export PINZ_WIDGET_MAP="$WORK/map.txt"
 
-cd /
-"$PROG/pinzfx" T 2> "$WORK/pinzfx.err" &
-FX=$!
-cleanup_pids+=($FX)
-wait_window "^PinzFX$" > /dev/null
+fx_start T
 
 
 click usertext
@@ -37,14 +33,7 @@ click textsaveclip
 click Button2
 
 # pinzfx ends by itself after "Return to Pinzola".
-for _ in $(seq 1 200); do
-  kill -0 "$FX" 2> /dev/null || break
-  sleep 0.1
-done
-if kill -0 "$FX" 2> /dev/null; then
-  echo "pinzfx did not end after Return to Pinzola" >&2
-  exit 1
-fi
+wait_pid "$FX" 20
 sleep 0.3
 
 xclip -selection clipboard -t TARGETS -o > "$WORK/targets"

@@ -12,11 +12,7 @@ export PINZ_WIDGET_MAP="$WORK/map.txt"
 VIDEO=$("$BUILD/bin/pinz-video" make mpeg4_gop50 320 240 100)
 cp "$VIDEO" "$WORK/Holiday Clip.AVI"  # a space in the name, the extension in capitals
 
-cd /
-"$PROG/pinzfx" A 2> "$WORK/pinzfx.err" &
-FX=$!
-cleanup_pids+=($FX)
-wait_window "^PinzFX$" > /dev/null
+fx_start A
 
 # display_size W H: waits until the video display has that size.
 display_size() {
@@ -67,14 +63,7 @@ sleep 0.3
 click avisaveclipbutton
 click Button1
 
-for _ in $(seq 1 50); do
-  kill -0 "$FX" 2> /dev/null || break
-  sleep 0.1
-done
-if kill -0 "$FX" 2> /dev/null; then
-  echo "pinzfx did not end after Return to Pinzola" >&2
-  exit 1
-fi
+wait_pid "$FX" 5
 sleep 0.3
 
 xclip -selection clipboard -t image/png -o > "$E2E_OUT/fx_video_clip.png"

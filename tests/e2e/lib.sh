@@ -134,6 +134,15 @@ wait_for() {
   echo "gave up waiting for: $*" >&2
   return 1
 }
+# fx_start LETTER: starts pinzfx on its page from / (as pinz starts it), its
+# pid in FX, and waits for its window.
+fx_start() {
+  cd /
+  "$PROG/pinzfx" "$1" 2> "$WORK/pinzfx.err" &
+  FX=$!
+  cleanup_pids+=($FX)
+  wait_window "^PinzFX$" > /dev/null
+}
 # wait_pid PID [SECONDS]: waits for a process to end.
 wait_pid() {
   for _ in $(seq 1 $((${2:-20} * 10))); do
