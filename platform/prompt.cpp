@@ -37,6 +37,18 @@ bool DialogPrompter::confirm(const QString& text) {
   return box.exec() == QMessageBox::Yes;
 }
 
+Answer DialogPrompter::ask(const QString& text) {
+  QMessageBox box(QMessageBox::Question, caption(), text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                  g_parent);
+  box.setDefaultButton(QMessageBox::Yes);
+  box.setEscapeButton(QMessageBox::Cancel);
+  switch (box.exec()) {
+    case QMessageBox::Yes: return Answer::Yes;
+    case QMessageBox::No: return Answer::No;
+    default: return Answer::Cancel;
+  }
+}
+
 std::optional<Color> DialogPrompter::chooseColor(Color initial) {
   QColorDialog dlg(QColor(redOf(initial), greenOf(initial), blueOf(initial)), g_parent);
   dlg.setOption(QColorDialog::DontUseNativeDialog, true);

@@ -392,8 +392,9 @@ void Tmainpinz::applicationActivated() {
 }
 
 void Tmainpinz::closeEvent(QCloseEvent* e) {
-  // FormCloseQuery: nothing is saved on closing.
-  if (prompter().confirm(QStringLiteral("Awwwww. Do you really have to leave now?")))
+  // FormCloseQuery. A picture painted since it was last opened or saved is
+  // offered a save before it is gone for good.
+  if (prompter().confirm(QStringLiteral("Awwwww. Do you really have to leave now?")) && saveChangesFirst())
     e->accept();
   else
     e->ignore();

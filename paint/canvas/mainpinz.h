@@ -101,6 +101,8 @@ class Tmainpinz : public QMainWindow {
   void opensavedClick();
   void savepinzpicClick();
   void savepinzpicasClick();
+  // Offers to save a changed picture; false when the caller must stop.
+  bool saveChangesFirst();
   void Image1Click();  // colours window
 
   // Defined in mainpinz_paste.cpp.

@@ -216,6 +216,9 @@ void Tmainpinz::popupzoomClick() {
 
 void Tmainpinz::Label2Click() {
   endPaste();
+  // UNDO right after an open or a save gives back the same picture: that is
+  // no change worth asking about when the child quits.
+  if (!(st.pictureBmp == st.undoBmp)) st.pictureChanged = true;
   bitBlt(st.pictureBmp, 0, 0, st.pictureBmp.width(), st.pictureBmp.height(), &st.undoBmp, 0, 0);
   refreshAll();
 }

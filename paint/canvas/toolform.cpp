@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 
 #include "paint/canvas/toolicons.h"
 #include "paint/tools/tool_table.h"
@@ -196,19 +197,32 @@ void Ttoolform::FormActivate() {
   textureList_.clear();
   for (const QString& name : listFolder(dir, QStringLiteral("bmp"))) textureList_ << dir + QLatin1Char('/') + name;
   Panel1->hide();
-  if (st_.currentTool == ToolTextureBrush) showTexturePanel();
+  // Never a message here: closing it activates the chest again, and a
+  // message from every activation would never let the child out.
+  if (st_.currentTool == ToolTextureBrush) showTexturePanel(false);
   for (const Tool& t : tools_)
     if (t.id == st_.currentTool) selborder->move(t.image->pos());
 }
 
-void Ttoolform::showTexturePanel() {
+void Ttoolform::showTexturePanel(bool mayReport) {
   texturePage_ = 0;
   Panel1->show();
   QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-  fillPage();
+  const QStringList unreadable = fillPage();
+  if (mayReport) reportUnreadable(unreadable);
 }
 
-void Ttoolform::fillPage() {
+void Ttoolform::reportUnreadable(const QStringList& files) {
+  QStringList fresh;
+  for (const QString& f : files)
+    if (!reported_.contains(f)) fresh << f;
+  if (fresh.isEmpty()) return;
+  reported_ << fresh;
+  prompter().info(tr("These textures cannot be read and are left out:") + QLatin1Char('\n') +
+                  fresh.join(QLatin1Char('\n')));
+}
+
+QStringList Ttoolform::fillPage() {
   for (ChestImage* t : timg) {
     t->hide();
     t->clear();
@@ -232,9 +246,8 @@ void Ttoolform::fillPage() {
     t->resize(image.size());
     t->show();
   }
-  if (!unreadable.isEmpty())
-    prompter().info(QStringLiteral("These textures cannot be read and are left out:\n") +
-                    unreadable.join(QLatin1Char('\n')));
+  unreadableOnPage_ = unreadable;
+  return unreadable;
 }
 
 void Ttoolform::toolImageClick(int toolId) {
@@ -244,7 +257,7 @@ void Ttoolform::toolImageClick(int toolId) {
     return;
   }
   if (ChestImage* img = toolImage(toolId)) selborder->move(img->pos());
-  showTexturePanel();
+  showTexturePanel(true);
 }
 
 void Ttoolform::toolImageMouseMove(int toolId) {
@@ -264,14 +277,14 @@ void Ttoolform::timgClick(int k) {
 void Ttoolform::BitBtn2Click() {
   if (texturePage_ - kPerPage >= 0) {
     texturePage_ -= kPerPage;
-    fillPage();
+    reportUnreadable(fillPage());
   }
 }
 
 void Ttoolform::BitBtn3Click() {
   if (texturePage_ + kPerPage < textureList_.size()) {
     texturePage_ += kPerPage;
-    fillPage();
+    reportUnreadable(fillPage());
   }
 }
 
@@ -298,6 +311,12 @@ void Ttoolform::showEvent(QShowEvent* e) {
   // never activates it.
   activationPending_ = true;
   FormActivate();
+  // Opened with the Texture Brush current: the first page's unreadable
+  // files are named once the chest is on the screen.
+  if (Panel1->isVisible())
+    QTimer::singleShot(0, this, [this] {
+      if (isVisible() && Panel1->isVisible()) reportUnreadable(unreadableOnPage_);
+    });
 }
 
 void Ttoolform::mouseMoveEvent(QMouseEvent* e) {

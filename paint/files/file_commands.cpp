@@ -38,6 +38,7 @@ std::optional<Surface> decodeChosen(FilesHost& host) {
 void replacePicture(PaintState& st, Surface&& picture) {
   st.undoBmp = picture;
   st.pictureBmp = std::move(picture);
+  st.pictureChanged = false;
 }
 
 struct BusyCursor {
@@ -51,7 +52,10 @@ bool writePicture(FilesHost& host, const QString& path) {
   host.takeUndoCopy();
   QString message;
   const bool ok = savePictureJpeg(st.pictureBmp, path, &message);
-  if (!ok) prompter().info(message);
+  if (ok)
+    st.pictureChanged = false;
+  else
+    prompter().info(message);
   st.spritePos = {};
   host.refreshAll();
   return ok;
@@ -67,9 +71,27 @@ QString savedPicturePath(const PaintState& st, const QString& name) {
   return pathOnDisk(st.programDir + kUserFolder, name, QStringLiteral("jpg"));
 }
 
+QString saveFirstQuestion() {
+  return QCoreApplication::translate("Tmainpinz", "Do you want to save your picture first?");
+}
+
+bool saveChangesFirst(FilesHost& host) {
+  PaintState& st = host.state();
+  if (!st.pictureChanged) return true;
+  switch (prompter().ask(saveFirstQuestion())) {
+    case Answer::No: return true;
+    case Answer::Cancel: return false;
+    case Answer::Yes: break;
+  }
+  savePinzolaPicture(host);
+  return !st.pictureChanged;
+}
+
 void openPinzolaPicture(FilesHost& host) {
   PaintState& st = host.state();
-  if (!choosePicture(host, 1)) {
+  // Asked once a picture was chosen and before it is read, so a picture saved
+  // under the name being opened is read as just saved.
+  if (!choosePicture(host, 1) || !saveChangesFirst(host)) {
     host.refreshAll();
     return;
   }
@@ -94,7 +116,7 @@ void openSavedPicture(FilesHost& host) {
     prompter().info(kNoSavedPictures);
     return;
   }
-  if (!choosePicture(host, 2)) {
+  if (!choosePicture(host, 2) || !saveChangesFirst(host)) {
     host.refreshAll();
     return;
   }
@@ -116,6 +138,7 @@ void openSavedPicture(FilesHost& host) {
     host.showProgress(QStringLiteral("0%"));
     cleanUpColors(st.pictureBmp, [&host](int percent) { host.showProgress(QString::number(percent) + QLatin1Char('%')); });
     st.undoBmp = st.pictureBmp;
+    st.pictureChanged = false;  // the clean-up is part of opening
     host.hideProgress();
     host.setCaption(QStringLiteral("Pinzola -- ") + st.pictureName);
   }
