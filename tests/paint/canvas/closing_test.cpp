@@ -24,12 +24,16 @@ class Closing : public MainWindowTest {
     win->st.programDir = dir.path();
     QDir(dir.path()).mkdir(QStringLiteral("user"));
   }
+
+ public:
   void stroke() {
     win->st.currentTool = ToolAcrylicPaint;
     press(100, 100);
     move(130, 110);
     release(130, 110);
   }
+
+ protected:
   // The name window answered once it runs: a name typed and OK, or Cancel.
   void answerNameWindow(const QString& name) {
     Tmainpinz::modalHook = [name, this](QDialog* d) {
@@ -62,6 +66,8 @@ struct DoneCase {
   std::function<void(Closing&, Tmainpinz&)> act;
   bool offered;
 };
+
+void PrintTo(const DoneCase& c, std::ostream* os) { *os << c.what; }
 
 class ChangesThatCount : public Closing, public ::testing::WithParamInterface<DoneCase> {};
 
