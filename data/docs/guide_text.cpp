@@ -162,6 +162,10 @@ QString page(const QStringList& drawings) {
        "<tr><th>Import WMF Image...</th><td>Opens PinzFX to bring in a drawing made by another program.</td></tr>"
        "</table>\n<p>In PinzFX, select what you want, press <b>Copy Selected Area to Clipboard</b> and "
        "<b>Return to Pinzola</b>, then Paste it.</p>\n"
+       "<h3>Keys</h3><table><tr><th>Ctrl+Z</th><td>UNDO</td></tr>"
+       "<tr><th>Ctrl+O</th><td>Open Pinzola Picture...</td></tr><tr><th>Ctrl+S</th><td>Save Pinzola Picture</td></tr>"
+       "<tr><th>Ctrl+V</th><td>Paste</td></tr><tr><th>Ctrl+P</th><td>Print...</td></tr>"
+       "<tr><th>F8</th><td>Clipart Library...</td></tr></table>\n"
        "<p class=\"strip\">" + img("help.png", "help") + "opens this guide, " + img("about.png", "about") +
        "tells you about Pinzola, and " + img("quit.png", "quit") + "closes the program (it asks first).</p>\n";
 

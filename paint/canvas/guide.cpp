@@ -1,0 +1,36 @@
+#include "paint/canvas/guide.h"
+
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace pz {
+
+Tguide::Tguide(const QString& page, QWidget* parent)
+    : QDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
+                          Qt::WindowCloseButtonHint) {
+  setAttribute(Qt::WA_DeleteOnClose);
+  setWindowTitle(tr("Pinzola User Guide"));
+  browser = new QTextBrowser(this);
+  browser->setObjectName(QStringLiteral("guide_browser"));
+  browser->setOpenExternalLinks(true);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(browser);
+  if (QFileInfo(page).isReadable()) {
+    // A file address, so the page's pictures/ are read from beside it.
+    browser->setSource(QUrl::fromLocalFile(QFileInfo(page).absoluteFilePath()));
+    if (!browser->documentTitle().isEmpty()) setWindowTitle(browser->documentTitle());
+  } else {
+    browser->setPlainText(tr("The User Guide is missing from this folder:") + QLatin1Char('\n') +
+                          QFileInfo(page).absolutePath());
+  }
+  QSize size(1000, 760);
+  if (QScreen* s = QGuiApplication::primaryScreen()) size = size.boundedTo(s->availableGeometry().size() * 9 / 10);
+  resize(size);
+}
+
+}  // namespace pz
