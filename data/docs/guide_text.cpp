@@ -87,9 +87,11 @@ QString page(const QStringList& drawings) {
   h += QString::fromLatin1(kStyle);
   h += "</style></head><body>\n";
   h += "<header><h1>Pinzola</h1><p>Colour in drawings, paint, mix, sparkle &mdash; and save your pictures.</p></header>\n";
-  h += "<nav><a href=\"#start\">Start</a><a href=\"#screen\">The screen</a><a href=\"#tools\">Tools</a>"
-       "<a href=\"#colours\">Colours</a><a href=\"#zoom\">Zoom &amp; Undo</a><a href=\"#files\">Open &amp; Save</a>"
-       "<a href=\"#menu\">Surface menu</a><a href=\"#grownups\">For grown-ups</a></nav>\n<main>\n";
+  // Blanks between the links keep them apart where margins are not drawn.
+  h += "<nav><a href=\"#start\">Start</a> <a href=\"#screen\">The screen</a> <a href=\"#tools\">Tools</a> "
+       "<a href=\"#colours\">Colours</a> <a href=\"#zoom\">Zoom &amp; Undo</a> "
+       "<a href=\"#files\">Open &amp; Save</a> <a href=\"#menu\">Surface menu</a> "
+       "<a href=\"#grownups\">For grown-ups</a></nav>\n<main>\n";
 
   h += "<h2 id=\"start\">Let's start!</h2>\n<p>When Pinzola opens you get a clean white sheet. You can paint on it "
        "straight away, or open one of the drawings to colour in: click the <b>open and save</b> picture on the "

@@ -1,9 +1,11 @@
 #include "paint/canvas/guide.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -20,9 +22,16 @@ Tguide::Tguide(const QString& page, QWidget* parent)
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(browser);
-  if (QFileInfo(page).isReadable()) {
-    // A file address, so the page's pictures/ are read from beside it.
-    browser->setSource(QUrl::fromLocalFile(QFileInfo(page).absoluteFilePath()));
+  QFile file(page);
+  if (file.open(QIODevice::ReadOnly)) {
+    // The page's pictures/ are read from beside it.
+    browser->setSearchPaths({QFileInfo(page).absolutePath()});
+    browser->document()->setBaseUrl(QUrl::fromLocalFile(QFileInfo(page).absoluteFilePath()));
+    QString html = QString::fromUtf8(file.readAll());
+    // This renderer draws no colour gradients: the header's white text would
+    // stand on the pale page. These rules come last, so they win here only.
+    html.replace(QStringLiteral("</style>"), QStringLiteral("header h1, header p { color: #e64a19; }\n</style>"));
+    browser->setHtml(html);
     if (!browser->documentTitle().isEmpty()) setWindowTitle(browser->documentTitle());
   } else {
     browser->setPlainText(tr("The User Guide is missing from this folder:") + QLatin1Char('\n') +

@@ -3,6 +3,7 @@
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QScrollBar>
 #include <QTextBrowser>
 #include <QTextDocument>
 
@@ -76,6 +77,12 @@ TEST(GuideWindow, ShowsTheShippedPageWithItsPictures) {
     const QVariant image = w.browser->loadResource(QTextDocument::ImageResource, QUrl(picture));
     EXPECT_TRUE(image.isValid() && !image.toByteArray().isEmpty()) << picture;
   }
+  // The page's own links move within it.
+  w.show();
+  QCoreApplication::processEvents();
+  w.browser->setSource(QUrl(QStringLiteral("#tools")));
+  QCoreApplication::processEvents();
+  EXPECT_GT(w.browser->verticalScrollBar()->value(), 0);
 }
 
 TEST(GuideWindow, AMissingPageSaysSoInsteadOfShowingNothing) {
