@@ -87,9 +87,11 @@ QString page(const QStringList& drawings) {
   h += QString::fromLatin1(kStyle);
   h += "</style></head><body>\n";
   h += "<header><h1>Pinzola</h1><p>Colour in drawings, paint, mix, sparkle &mdash; and save your pictures.</p></header>\n";
-  h += "<nav><a href=\"#start\">Start</a><a href=\"#screen\">The screen</a><a href=\"#tools\">Tools</a>"
-       "<a href=\"#colours\">Colours</a><a href=\"#zoom\">Zoom &amp; Undo</a><a href=\"#files\">Open &amp; Save</a>"
-       "<a href=\"#menu\">Surface menu</a><a href=\"#grownups\">For grown-ups</a></nav>\n<main>\n";
+  // Blanks between the links keep them apart where margins are not drawn.
+  h += "<nav><a href=\"#start\">Start</a> <a href=\"#screen\">The screen</a> <a href=\"#tools\">Tools</a> "
+       "<a href=\"#colours\">Colours</a> <a href=\"#zoom\">Zoom &amp; Undo</a> "
+       "<a href=\"#files\">Open &amp; Save</a> <a href=\"#menu\">Surface menu</a> "
+       "<a href=\"#grownups\">For grown-ups</a></nav>\n<main>\n";
 
   h += "<h2 id=\"start\">Let's start!</h2>\n<p>When Pinzola opens you get a clean white sheet. You can paint on it "
        "straight away, or open one of the drawings to colour in: click the <b>open and save</b> picture on the "
@@ -162,6 +164,10 @@ QString page(const QStringList& drawings) {
        "<tr><th>Import WMF Image...</th><td>Opens PinzFX to bring in a drawing made by another program.</td></tr>"
        "</table>\n<p>In PinzFX, select what you want, press <b>Copy Selected Area to Clipboard</b> and "
        "<b>Return to Pinzola</b>, then Paste it.</p>\n"
+       "<h3>Keys</h3><table><tr><th>Ctrl+Z</th><td>UNDO</td></tr>"
+       "<tr><th>Ctrl+O</th><td>Open Pinzola Picture...</td></tr><tr><th>Ctrl+S</th><td>Save Pinzola Picture</td></tr>"
+       "<tr><th>Ctrl+V</th><td>Paste</td></tr><tr><th>Ctrl+P</th><td>Print...</td></tr>"
+       "<tr><th>F8</th><td>Clipart Library...</td></tr></table>\n"
        "<p class=\"strip\">" + img("help.png", "help") + "opens this guide, " + img("about.png", "about") +
        "tells you about Pinzola, and " + img("quit.png", "quit") + "closes the program (it asks first).</p>\n";
 

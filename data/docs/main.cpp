@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
@@ -24,6 +25,23 @@
 namespace {
 
 bool savePng(const QImage& img, const QString& path) { return img.save(path, "PNG"); }
+
+// Where the guide's pictures show the program folder, they show this one:
+// the folder of the machine that built them means nothing to a reader.
+const QString kShownFolder = QStringLiteral("/opt/pinzola");
+
+// A picture of window `w` in which every text naming the folder `prog`
+// names kShownFolder instead.
+QImage grabShowingNoBuildPath(QWidget& w, const QString& prog) {
+  auto shown = [&](QString text) { return text.replace(prog, kShownFolder); };
+  // Only labels that name it: setting a text drops a label's picture.
+  for (QLabel* l : w.findChildren<QLabel*>())
+    if (l->text().contains(prog)) l->setText(shown(l->text()));
+  for (QLineEdit* e : w.findChildren<QLineEdit*>())
+    if (e->text().contains(prog)) e->setText(shown(e->text()));
+  w.setWindowTitle(shown(w.windowTitle()));
+  return w.grab().toImage();
+}
 
 // A few bucket fills so the guide's pictures look like a child's work.
 void colourIn(pz::Surface& s) {
@@ -71,16 +89,16 @@ int main(int argc, char** argv) {
       w.bmpnames->setCurrentItem(items.front());
       w.bmpnamesClick();
     }
-    ok = savePng(w.grab().toImage(), pics + "open.png") && ok;
+    ok = savePng(grabShowingNoBuildPath(w, prog), pics + "open.png") && ok;
   }
   {
     pz::Tsaveuser w(st);
     w.Edit1->setText("My orange cat");
-    ok = savePng(w.grab().toImage(), pics + "savename.png") && ok;
+    ok = savePng(grabShowingNoBuildPath(w, prog), pics + "savename.png") && ok;
   }
   {
     pz::Tpalpinz w(st);
-    ok = savePng(w.grab().toImage(), pics + "colors.png") && ok;
+    ok = savePng(grabShowingNoBuildPath(w, prog), pics + "colors.png") && ok;
   }
 
   // The main window with a drawing partly coloured in.
@@ -100,7 +118,7 @@ int main(int argc, char** argv) {
     win.vscroll->setValue(120);
     win.refreshAll();
     QCoreApplication::processEvents();
-    ok = savePng(win.grab().toImage(), pics + "screen.png") && ok;
+    ok = savePng(grabShowingNoBuildPath(win, prog), pics + "screen.png") && ok;
     win.st.aboutPending = 0;
     win.hide();
   } else {

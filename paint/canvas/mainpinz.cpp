@@ -57,6 +57,7 @@ Tmainpinz::Tmainpinz(const ArtCache& art, QWidget* parent) : QMainWindow(parent)
   setPromptParent(this);
   buildLayout();
   buildMenus();
+  buildShortcuts();
   FormCreate();
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <functional>
 
 #include "paint/tools/paint_state.h"
@@ -19,10 +20,12 @@ class QScrollBar;
 class QSpinBox;
 class QTabBar;
 class QPrinter;
+class QKeySequence;
 
 namespace pz {
 
 class ImageButton;
+class Tguide;
 class ArtCache;
 
 // Colour of the surface where the view reaches beyond the picture.
@@ -93,8 +96,13 @@ class Tmainpinz : public QMainWindow {
   void Image4Click();  // about
   void Image3MouseDown(QPoint pos);
   void Image8Click();  // help
+  // The guide in Pinzola's own window (one at a time, not modal).
+  void showGuide(const QString& page);
+  QPointer<Tguide> guideWindow;
   void Image7Click();  // quit
   void FormKeyUp(int key);
+  // Ctrl+V, Ctrl+P, Ctrl+Z, Ctrl+S and Ctrl+O (keys.cpp).
+  void buildShortcuts();
 
   // Defined in mainpinz_files.cpp.
   void openpinzpicClick();
@@ -199,6 +207,7 @@ class Tmainpinz : public QMainWindow {
  private:
   void buildLayout();
   void buildMenus();
+  void addShortcut(const QKeySequence& key, std::function<void()> run);
   void layoutChildren();
   void FormCreate();
   void FormResize();

@@ -10,6 +10,7 @@
 
 #include "paint/canvas/about.h"
 #include "paint/canvas/artcache.h"
+#include "paint/canvas/guide.h"
 #include "paint/canvas/mainpinz.h"
 #include "paint/canvas/strip.h"
 #include "paint/canvas/toolform.h"
@@ -288,8 +289,17 @@ void Tmainpinz::Image3MouseDown(QPoint pos) {
 }
 
 void Tmainpinz::Image8Click() {
-  // A failure to open the guide is not reported.
-  openWithDesktop(st.programDir + QStringLiteral("/docs/wmain.htm"));
+  const QString page = st.programDir + QStringLiteral("/docs/wmain.htm");
+  // Where the desktop has nothing to open it with, the guide shows in a
+  // window of our own instead of nothing happening.
+  openWithDesktop(page, this, [this, page] { showGuide(page); });
+}
+
+void Tmainpinz::showGuide(const QString& page) {
+  if (!guideWindow) guideWindow = new Tguide(page, this);
+  guideWindow->show();
+  guideWindow->raise();
+  guideWindow->activateWindow();
 }
 
 void Tmainpinz::Image7Click() {

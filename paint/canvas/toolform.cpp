@@ -14,6 +14,7 @@
 #include "platform/bmp.h"
 #include "platform/folders.h"
 #include "platform/prompt.h"
+#include "platform/window_buttons.h"
 
 namespace pz {
 
@@ -182,6 +183,7 @@ Ttoolform::Ttoolform(PaintState& st, QWidget* parent) : QDialog(parent), st_(st)
 
   shape1->lower();
   selborder->raise();
+  askForBorderButtons(this, BorderButtons::MenuOnly);
 }
 
 ChestImage* Ttoolform::toolImage(int toolId) const {
