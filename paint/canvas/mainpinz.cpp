@@ -21,6 +21,7 @@
 #include "paint/canvas/pictures.h"
 #include "paint/canvas/widgets.h"
 #include "paint/files/picture_files.h"
+#include "platform/application.h"
 #include "platform/folders.h"
 #include "platform/prompt.h"
 #include "platform/widgetmap.h"
@@ -212,13 +213,22 @@ void Tmainpinz::buildLayout() {
 
   mapdisp = new SurfaceWidget(central, kWhite);
   mapdisp->setCursor(Qt::CrossCursor);
+  // On a scaled screen each picture pixel stays a square of whole device
+  // pixels; pointer positions are surface positions.
+  mapdisp->setWholeDevicePixels(true);
   mapdisp->onPress = [this](QMouseEvent* e) {
-    mapdispMouseDown(e->button(), int(e->position().x()), int(e->position().y()));
+    const QPoint p = mapdisp->toSurface(e->position());
+    mapdispMouseDown(e->button(), p.x(), p.y());
   };
-  mapdisp->onMove = [this](QMouseEvent* e) { mapdispMouseMove(int(e->position().x()), int(e->position().y())); };
+  mapdisp->onMove = [this](QMouseEvent* e) {
+    const QPoint p = mapdisp->toSurface(e->position());
+    mapdispMouseMove(p.x(), p.y());
+  };
   mapdisp->onRelease = [this](QMouseEvent* e) {
-    mapdispMouseUp(e->button(), int(e->position().x()), int(e->position().y()));
+    const QPoint p = mapdisp->toSurface(e->position());
+    mapdispMouseUp(e->button(), p.x(), p.y());
   };
+  mapdisp->onLeave = [this] { mapdispLeave(); };
 
   // Surfaces learn their size only when shown; redraw them then.
   mapdisp->onResize = [this] {
@@ -351,6 +361,9 @@ void Tmainpinz::FormCreate() {
   st.undoBmp.setSize(800, 800);
   qApp->installEventFilter(this);
   refreshAll();
+  // Before the window shows: the about window comes at its first paint, after
+  // this message has been answered.
+  checkFontSize(displayFontDpi(QGuiApplication::primaryScreen()));
 }
 
 void Tmainpinz::checkFontSize(double dpi) {
@@ -462,7 +475,6 @@ int runPinzola(QApplication& app) {
   if (QScreen* s = QGuiApplication::primaryScreen()) w.setGeometry(s->availableGeometry());
   w.showMaximized();
   watchWidgetMap();
-  if (QScreen* s = w.screen()) w.checkFontSize(s->logicalDotsPerInch());
   return app.exec();
 }
 
