@@ -107,7 +107,12 @@ void Tmainpinz::buildLayout() {
   Label4->setToolTip(QStringLiteral("Present position of cursor"));
   Label1 = whiteLabel(Panel1, QStringLiteral("0 0"));
   Label1->move(42, 4);
-  Label1->resize(80, Label1->height());
+  // Wide enough for the coordinates of the largest screens in the face this
+  // machine really has; raised over the colour box (whose top is bare black)
+  // below, and letting presses through to it.
+  Label1->resize(std::max(80, Label1->fontMetrics().horizontalAdvance(QStringLiteral("88888 88888"))),
+                 Label1->height());
+  Label1->setAttribute(Qt::WA_TransparentForMouseEvents);
 
   Label2 = new QLabel(QStringLiteral("UNDO"), Panel1);
   Label2->setGeometry(16, 24, 65, 29);
@@ -164,8 +169,9 @@ void Tmainpinz::buildLayout() {
   Label3 = whiteLabel(Panel5, QStringLiteral("Tool Chest"));
   Label3->move(7, 46);
   waterspin = new QSpinBox(Panel5);
-  waterspin->setGeometry(238, 8, 37, 22);
   waterspin->setRange(5, 100);
+  // At least as wide as "100" needs in the face this machine really has.
+  waterspin->setGeometry(238, 8, std::max(37, waterspin->sizeHint().width()), 22);
   waterspin->setSingleStep(5);
   waterspin->setValue(50);
   if (auto* edit = waterspin->findChild<QLineEdit*>()) edit->setReadOnly(true);  // arrows only
@@ -210,6 +216,8 @@ void Tmainpinz::buildLayout() {
   TabSet1->setMouseTracking(true);
   TabSet1->installEventFilter(this);
   connect(TabSet1, &QTabBar::currentChanged, this, [this](int i) { TabSet1Change(i); });
+
+  Label1->raise();
 
   mapdisp = new SurfaceWidget(central, kWhite);
   mapdisp->setCursor(Qt::CrossCursor);
@@ -329,7 +337,9 @@ void Tmainpinz::layoutChildren() {
   Panel6->setGeometry(0, 0, W, 87);
   Panel1->setGeometry(1, 1, 217, 85);
   Panel5->setGeometry(218, 1, std::max(1, W - 219), 85);
-  TabSet1->setGeometry(0, Panel5->height() - 18, std::max(1, Panel5->width()), 18);
+  // Only as wide as its tabs, so the options art beside them shows whole.
+  TabSet1->setGeometry(0, Panel5->height() - 18, std::clamp(TabSet1->sizeHint().width(), 1, std::max(1, Panel5->width())),
+                       18);
   const int below = std::max(0, H - 87);
   Panel3->setGeometry(0, H - 25, W, 25);
   Panel2->setGeometry(W - 25, 87, 25, std::max(0, below - 25));
