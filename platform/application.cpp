@@ -34,6 +34,9 @@ double displayFontDpi(double logicalDpi, double devicePixelRatio, double forcedF
 
 double displayFontDpi(const QScreen* screen) {
   if (!screen) return 96;
+  // With per-screen factors forced, Qt reports its base 96 and no longer
+  // tells what the display asks for; the user has chosen the scale there.
+  if (!qEnvironmentVariable("QT_SCREEN_SCALE_FACTORS").isEmpty()) return screen->logicalDotsPerInch();
   bool ok = false;
   double forced = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble(&ok);
   if (!ok) forced = 1;
