@@ -65,7 +65,10 @@ class Tmainpinz : public QMainWindow {
   void loadSpriteArt();
   void paintSprite(int X, int Y, bool draw);
   void drawFrame(QPoint a, QPoint b);  // the inverting dotted rubber frame
-  void removeSprite();                 // pointer left the surface
+  void removeSprite();                 // pointer moved onto the strip or a scroll panel
+  void mapdispLeave();                 // pointer left the surface by any way
+  void resaveSpriteBackground();       // after a full redraw of the surface
+  void endZoomRect();                  // drops a zoom rectangle not yet dragged
 
   // --- Control strip ---
   void drawSwatch();

@@ -205,6 +205,9 @@ void Tmainpinz::setUpChosenTool() {
 
 void Tmainpinz::Image2Click() {
   endPaste();
+  // Like a paste, a zoom rectangle not yet dragged ends here; otherwise the
+  // chest would record it as the tool to return to, and it would never end.
+  endZoomRect();
   takeUndoCopy();
   st.previousTool = st.currentTool;
   {

@@ -133,7 +133,9 @@ Ttoolform::Ttoolform(PaintState& st, QWidget* parent) : QDialog(parent), st_(st)
   QFont small = label4->font();
   small.setPixelSize(11);
   label4->setFont(small);
-  label4->setGeometry(252, 232, 119, 37);
+  // The face asked for may fall back to a wider one that needs a fourth line;
+  // the label then grows down towards the hint line instead of cutting it.
+  label4->setGeometry(252, 232, 119, std::clamp(label4->heightForWidth(119), 37, 303 - 19 - 232));
 
   Image21 = new ChestImage(this);
   Image21->setPixmap(QPixmap::fromImage(okArrow()));
