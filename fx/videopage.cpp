@@ -17,6 +17,7 @@
 
 #include "fx/areaselect.h"
 #include "fx/pamain.h"
+#include "platform/file_filter.h"
 #include "platform/prompt.h"
 #include "platform/surfacewidget.h"
 
@@ -48,7 +49,7 @@ QLabel* label(QWidget* parent, const char* name, const QString& text, QRect geom
 
 }  // namespace
 
-QString aviFileFilter() { return QStringLiteral("AVI Movies (*.[aA][vV][iI])"); }
+QString aviFileFilter() { return pz::nameFilter(QStringLiteral("AVI Movies"), {QStringLiteral("*.avi")}); }
 
 int scaledSide(int native, int percent) {
   const float v = float(native) * float(percent) / 100.0f;
