@@ -208,7 +208,11 @@ void VideoPage::getavibuttonClick() {
   vidtrack->setMaximum(mplayer.length());
   vidtrack->setValue(1);
   vidtrack->setMinimum(1);
-  vidtrack->setTickInterval(std::max(1, vidtrack->maximum() / 10));
+  // A tick every tenth of the video; a short video gets none (Qt would still
+  // draw ticks for an interval of 0).
+  const int tickEvery = vidtrack->maximum() / 10;
+  vidtrack->setTickInterval(tickEvery);
+  vidtrack->setTickPosition(tickEvery > 0 ? QSlider::TicksBelow : QSlider::NoTicks);
   settingTrack_ = false;
 
   updateFrameLabel();
@@ -287,7 +291,12 @@ void VideoPage::vidtrackChange() {
   stopTimer();
   mplayer.seek(vidtrack->value());
   updateFrameLabel();
-  processPending();
+  // The bar shows the frame the label names, also where the device stopped short.
+  if (vidtrack->value() != mplayer.position()) setTrackPosition(mplayer.position());
+  // Pending window messages are left to the event loop. This runs inside the
+  // slider's own mouse press: processing them here would deliver the release
+  // before the press has started its auto-repeat, which then never stops and
+  // pages the bar to the end of the video by itself.
 }
 
 // Shows the frame at the size videoPercent now gives.
