@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QPainter>
+#include <QSet>
 #include <gtest/gtest.h>
 
 #include "fx/areaselect.h"
@@ -269,6 +270,44 @@ TEST_F(TextPageTest, ArrowKeysInTheTextBoxOnlyMoveTheCaret) {
   QApplication::sendEvent(page->usertext, &left);
   EXPECT_EQ(page->usertext->cursorPosition(), 2);
   EXPECT_FALSE(w.FormKeyDown(Qt::Key_Right));
+}
+
+TEST(FaceNames, EachFamilyOnceByItsOwnName) {
+  // What the font database reports where fonts of one family come from
+  // several foundries, and fontconfig's generic names.
+  const QStringList families{QStringLiteral("Nimbus Sans [urw]"), QStringLiteral("C059 [UKWN]"),
+                             QStringLiteral("Nimbus Sans [URW ]"), QStringLiteral("C059 [urw]"),
+                             QStringLiteral("DejaVu Sans"),        QStringLiteral("Sans Serif"),
+                             QStringLiteral("Nimbus Sans [UKWN]"), QStringLiteral("Nimbus Sans Narrow [urw]"),
+                             QStringLiteral("aegean"),             QStringLiteral("Monospace")};
+  const auto drawnIn = [](const QString& name) {
+    if (name == QStringLiteral("Sans Serif")) return QStringLiteral("DejaVu Sans");
+    if (name == QStringLiteral("Monospace")) return QStringLiteral("DejaVu Sans Mono");
+    return name;
+  };
+  const QStringList want{QStringLiteral("aegean"), QStringLiteral("C059"), QStringLiteral("DejaVu Sans"),
+                         QStringLiteral("Nimbus Sans"), QStringLiteral("Nimbus Sans Narrow")};
+  EXPECT_EQ(faceNames(families, drawnIn), want);
+  const struct {
+    const char *in, *out;
+  } rows[] = {{"C059 [UKWN]", "C059"}, {"Nimbus Sans [URW ]", "Nimbus Sans"}, {"DejaVu Sans", "DejaVu Sans"},
+              {"Odd [Name] Sans", "Odd [Name] Sans"}};
+  for (const auto& r : rows) EXPECT_EQ(familyWithoutFoundry(QString::fromUtf8(r.in)), QString::fromUtf8(r.out));
+}
+
+// The installed families: once each, no foundry, each name drawn in its own face.
+TEST_F(TextPageTest, FaceListShowsEachInstalledFamilyOnce) {
+  FaceList* list = page->flistbox;
+  QSet<QString> seen;
+  for (int i = 0; i < list->count(); ++i) {
+    const QString name = list->itemText(i);
+    EXPECT_FALSE(name.contains(QLatin1Char('['))) << name.toStdString();
+    EXPECT_FALSE(seen.contains(name.toCaseFolded())) << name.toStdString();
+    seen.insert(name.toCaseFolded());
+    EXPECT_EQ(matchedFamily(name), name);
+  }
+  EXPECT_TRUE(seen.contains(QStringLiteral("dejavu sans")));
+  EXPECT_TRUE(seen.contains(QStringLiteral("liberation sans")));
 }
 
 TEST_F(TextPageTest, FaceListIsSortedAndDrawnByTheProgram) {
