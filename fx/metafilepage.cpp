@@ -16,6 +16,7 @@
 #include <cmath>
 
 #include "fx/areaselect.h"
+#include "fx/controlcolumn.h"
 #include "fx/pamain.h"
 #include "platform/application.h"
 #include "platform/clipboard_metafile.h"
@@ -62,7 +63,7 @@ MetafilePage::MetafilePage(FxState& st, Tpamain* main) : QWidget(main), st_(st),
 
   wmfctrlpanel = new QWidget(this);
   wmfctrlpanel->setObjectName(QStringLiteral("wmfctrlpanel"));
-  wmfctrlpanel->setFixedWidth(225);
+  makeControlColumn(wmfctrlpanel);
   wmfctrlpanel->installEventFilter(this);
   lay->addWidget(wmfctrlpanel);
 

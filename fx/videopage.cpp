@@ -16,6 +16,7 @@
 #include <cmath>
 
 #include "fx/areaselect.h"
+#include "fx/controlcolumn.h"
 #include "fx/pamain.h"
 #include "platform/file_filter.h"
 #include "platform/prompt.h"
@@ -73,7 +74,7 @@ VideoPage::VideoPage(FxState& st, Tpamain* main) : QWidget(main), st_(st), main_
 
   avictrlpanel = new QWidget(this);
   avictrlpanel->setObjectName(QStringLiteral("avictrlpanel"));
-  avictrlpanel->setFixedWidth(225);
+  makeControlColumn(avictrlpanel);
   lay->addWidget(avictrlpanel);
 
   buildControls();
