@@ -6,6 +6,8 @@
 #include <QMessageBox>
 #include <QPointer>
 
+#include "platform/file_filter.h"
+
 namespace pz {
 
 namespace {
@@ -58,7 +60,10 @@ std::optional<Color> DialogPrompter::chooseColor(Color initial) {
 }
 
 QString DialogPrompter::openFileName(const QString& title, const QString& dir, const QString& filter) {
-  return QFileDialog::getOpenFileName(g_parent, title, dir, filter);
+  QFileDialog dlg(g_parent, title, dir);
+  prepareOpenDialog(dlg, filter);
+  if (dlg.exec() != QDialog::Accepted) return {};
+  return dlg.selectedFiles().value(0);
 }
 
 }  // namespace pz
