@@ -22,4 +22,30 @@ Drawing drawCake();
 Drawing drawRobot();
 Drawing drawSeaScene();
 
+// For the youngest: big shapes, few regions.
+Drawing drawEasyBall();
+Drawing drawEasySun();
+Drawing drawEasyFish();
+Drawing drawEasyHouse();
+Drawing drawEasyApple();
+Drawing drawEasyTeddy();
+Drawing drawEasyBoat();
+Drawing drawEasySnowman();
+Drawing drawEasyCar();
+Drawing drawEasyFlower();
+Drawing drawEasyDuck();
+
+// For older children: many small regions.
+Drawing drawTownStreet();
+Drawing drawCoralReef();
+Drawing drawJungle();
+Drawing drawScalyDragon();
+Drawing drawWorldMap();
+Drawing drawFairyCastle();
+Drawing drawSpace();
+Drawing drawFarm();
+Drawing drawChristmas();
+Drawing drawMosaic();
+Drawing drawFireStation();
+
 }  // namespace pz::lineart
