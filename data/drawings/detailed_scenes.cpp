@@ -167,7 +167,7 @@ Drawing drawFairyCastle() {
     d.shape(roundRectPath(m - 16, top + 40, m + 16, top + 100, 15));
     d.line({m, top + 40}, {m, top + 100});
   };
-  tower(300, 500, 200, 640);
+  tower(320, 480, 290, 640);
   const Path wall = box(110, 380, 690, 660);
   d.shape(wall);
   bricks(d, wall, 110, 380, 690, 660, 44, 26);
@@ -227,9 +227,9 @@ Drawing drawFarm() {
   d.rect(0 - 4, 600, 400, 616, false);
   for (double x = 20; x < 400; x += 48) d.shape({{x, 540}, {x + 12, 528}, {x + 24, 540}, {x + 24, 660}, {x, 660}});
   // Apple tree.
-  d.rect(700, 470, 730, 680);
-  d.blob({{640, 470}, {630, 380}, {715, 330}, {790, 380}, {790, 470}});
-  for (P a : {P{670, 400}, P{720, 380}, P{760, 420}, P{690, 450}, P{750, 460}}) d.circle(a.x, a.y, 12);
+  d.rect(690, 470, 720, 680);
+  d.blob({{630, 470}, {620, 390}, {705, 335}, {770, 385}, {770, 470}});
+  for (P a : {P{660, 400}, P{710, 380}, P{745, 420}, P{680, 450}, P{735, 455}}) d.circle(a.x, a.y, 12);
   // A pig and two hens.
   d.ellipse(220, 710, 90, 55);
   for (double x : {160.0, 190.0, 250.0, 280.0}) d.rect(x - 9, 750, x + 9, 785);
@@ -304,24 +304,23 @@ Drawing drawChristmas() {
 }
 
 Drawing drawMosaic() {
-  Drawing d(800, 800);
+  Drawing d(800, 800, 2);
   d.rect(20, 20, 780, 780);
-  // Eight by eight tiles, each a square turned on its corner round a
-  // flower; the tiles alternate so the whole reads as a pattern of stars.
-  const double step = 95;
-  for (int r = 0; r < 8; ++r)
-    for (int c = 0; c < 8; ++c) {
+  // Six by six tiles, each a square turned on its corner round a star or a
+  // flower; the tiles alternate so the whole reads as one pattern.
+  const double step = 760.0 / 6;
+  for (int r = 0; r < 6; ++r)
+    for (int c = 0; c < 6; ++c) {
       const double l = 20 + c * step, t = 20 + r * step, cx = l + step / 2, cy = t + step / 2;
       d.rect(l, t, l + step, t + step);
       if ((r + c) % 2 == 0) {
         d.shape({{cx, t}, {l + step, cy}, {cx, t + step}, {l, cy}});
-        d.shape(starPath(cx, cy, 34, 16, 8, -90));
-        d.circle(cx, cy, 10);
+        d.shape(starPath(cx, cy, 44, 20, 8, -90));
       } else {
-        d.circle(cx, cy, 38);
+        d.circle(cx, cy, 50);
         for (int i = 0; i < 4; ++i) {
           const double a = rad(i * 90 + 45);
-          d.ellipse(cx + std::cos(a) * 17, cy + std::sin(a) * 17, 15, 8, i * 90 + 45);
+          d.ellipse(cx + std::cos(a) * 22, cy + std::sin(a) * 22, 20, 10, i * 90 + 45);
         }
       }
     }
@@ -370,8 +369,8 @@ Drawing drawFireStation() {
   d.circle(300, 650, 22);
   d.circle(300, 650, 10);
   // Two firefighters ready to go.
-  person(d, 660, 780, 200, true);
-  person(d, 760, 780, 150, true);
+  person(d, 640, 780, 190, true);
+  person(d, 740, 780, 150, true);
   return d;
 }
 

@@ -299,8 +299,9 @@ Drawing drawSpace() {
     const Path panel = {{x - 70, 140}, {x + 50, 140}, {x + 50, 200}, {x - 70, 200}};
     d.shape(panel);
     std::vector<Path> cells;
-    for (double cx = x - 40; cx < x + 50; cx += 30) cells.push_back({{cx, 140}, {cx, 200}});
-    cells.push_back({{x - 70, 170}, {x + 50, 170}});
+    for (double cx = x - 50; cx < x + 50; cx += 20) cells.push_back({{cx, 140}, {cx, 200}});
+    cells.push_back({{x - 70, 160}, {x + 50, 160}});
+    cells.push_back({{x - 70, 180}, {x + 50, 180}});
     d.strokesInside(cells, panel);
   }
   d.rect(200, 135, 260, 205);
@@ -328,8 +329,19 @@ Drawing drawSpace() {
   d.circle(720, 480, 24);
   d.shape(smooth({{690, 620}, {750, 620}, {740, 680}, {720, 740}, {700, 680}}, true));
   for (P s : {P{40, 60}, P{420, 70}, P{760, 40}, P{60, 380}, P{250, 300}, P{560, 360}, P{300, 740}, P{560, 740},
-              P{780, 330}, P{240, 480}, P{40, 250}, P{620, 470}})
+              P{770, 320}, P{240, 480}, P{40, 250}, P{620, 470}, P{120, 300}, P{380, 700}, P{640, 760},
+              P{300, 40}, P{470, 740}})
     d.shape(starPath(s.x, s.y, 20, 8, 5));
+  // A comet with a striped tail.
+  const Path comet = {{180, 400}, {330, 250}, {345, 268}, {205, 425}};
+  d.shape(comet);
+  std::vector<Path> tailBands;
+  for (int i = 1; i < 6; ++i) tailBands.push_back({{180.0 + i * 28, 440.0 - i * 30}, {240.0 + i * 28, 380.0 - i * 30}});
+  d.strokesInside(tailBands, comet);
+  d.circle(340, 258, 20);
+  // A second planet with spots.
+  d.circle(560, 660, 70);
+  for (P c : {P{530, 630}, P{590, 640}, P{560, 700}, P{520, 680}, P{600, 690}}) d.circle(c.x, c.y, 12);
   return d;
 }
 

@@ -112,10 +112,10 @@ Drawing drawEasyTeddy() {
   d.circle(550, 150, 35);
   d.ellipse(230, 590, 70, 95, -20);  // legs
   d.ellipse(570, 590, 70, 95, 20);
-  d.ellipse(180, 420, 60, 110, 30);  // arms
-  d.ellipse(620, 420, 60, 110, -30);
   d.ellipse(400, 520, 190, 210);
   d.ellipse(400, 540, 110, 130);
+  d.ellipse(200, 430, 55, 105, 30);  // arms, hugging in front
+  d.ellipse(600, 430, 55, 105, -30);
   d.ellipse(205, 650, 38, 30, -20);
   d.ellipse(595, 650, 38, 30, 20);
   d.circle(400, 250, 190);
