@@ -90,7 +90,7 @@ Drawing drawTownStreet() {
     double l, r, top;
     int cols, rows;
   };
-  const House houses[] = {{20, 200, 250, 2, 4}, {200, 370, 330, 2, 3}, {370, 590, 200, 3, 4}, {590, 780, 300, 2, 3}};
+  const House houses[] = {{20, 200, 250, 2, 4}, {200, 370, 330, 2, 3}, {370, 590, 200, 3, 3}, {590, 780, 300, 2, 3}};
   int n = 0;
   for (const House& h : houses) {
     const double bottom = 600;
@@ -99,7 +99,7 @@ Drawing drawTownStreet() {
     else
       d.rect(h.l - 6, h.top - 26, h.r + 6, h.top);
     d.rect(h.l, h.top, h.r, bottom);
-    const double cw = (h.r - h.l) / h.cols, rh = (bottom - 90 - h.top) / h.rows;
+    const double cw = (h.r - h.l) / h.cols, rh = (bottom - (n == 2 ? 130 : 90) - h.top) / h.rows;
     for (int c = 0; c < h.cols; ++c)
       for (int r = 0; r < h.rows; ++r) {
         const double x = h.l + c * cw + cw * 0.22, y = h.top + 20 + r * rh;
@@ -116,7 +116,8 @@ Drawing drawTownStreet() {
       d.rect(h.l + 140, 530, h.r - 30, 590);
       d.line({h.l + 140, 560}, {h.r - 30, 560});
     } else {
-      const double m = (h.l + h.r) / 2;
+      // The last house's door sits to the left, clear of the tree.
+      const double m = n == 3 ? h.l + 55 : (h.l + h.r) / 2;
       d.shape(roundRectPath(m - 28, 520, m + 28, 600, 26));
       d.circle(m + 16, 565, 5);
     }
@@ -125,12 +126,11 @@ Drawing drawTownStreet() {
   // Pavement, a lamp and a tree, the road with its cars.
   d.rect(0 - 4, 600, 804, 640, false);
   for (double x = 60; x < 800; x += 100) d.line({x, 600}, {x - 16, 640});
-  d.rect(122, 420, 138, 610);
-  d.shape({{110, 420}, {150, 420}, {140, 390}, {120, 390}});
-  d.circle(130, 380, 12);
-  tree(d, 690, 610, 200);
-  for (P a : {P{660, 480}, P{720, 470}, P{690, 440}, P{650, 520}, P{730, 520}}) d.circle(a.x, a.y, 10);
-  for (int i = 0; i < 5; ++i) d.rect(30 + i * 170, 712, 120 + i * 170, 724, false);
+  d.rect(337, 430, 351, 615);
+  d.shape({{326, 430}, {362, 430}, {354, 400}, {334, 400}});
+  d.circle(344, 390, 12);
+  tree(d, 715, 615, 170);
+  for (P a : {P{690, 500}, P{740, 490}, P{715, 470}, P{685, 530}, P{745, 525}}) d.circle(a.x, a.y, 9);
   // A bus and a car.
   d.shape(roundRectPath(60, 650, 380, 760, 18));
   for (int i = 0; i < 5; ++i) d.rect(80 + i * 58, 666, 126 + i * 58, 706);
@@ -150,9 +150,9 @@ Drawing drawTownStreet() {
 
 Drawing drawFairyCastle() {
   Drawing d(800, 800);
-  cloud(d, 130, 90, 0.8);
-  cloud(d, 650, 70, 0.7);
-  for (P s : {P{330, 60}, P{470, 110}, P{760, 170}, P{40, 190}}) d.shape(starPath(s.x, s.y, 18, 7, 5));
+  cloud(d, 250, 80, 0.8);
+  cloud(d, 560, 60, 0.7);
+  for (P s : {P{330, 160}, P{470, 110}, P{760, 170}, P{40, 190}}) d.shape(starPath(s.x, s.y, 18, 7, 5));
   d.shape(smooth({{-20, 650}, {200, 630}, {400, 655}, {600, 625}, {820, 650}, {820, 820}, {-20, 820}}, true), false);
   auto tower = [&](double l, double r, double top, double bottom) {
     const double m = (l + r) / 2, w = r - l;
@@ -167,7 +167,7 @@ Drawing drawFairyCastle() {
     d.shape(roundRectPath(m - 16, top + 40, m + 16, top + 100, 15));
     d.line({m, top + 40}, {m, top + 100});
   };
-  tower(320, 480, 290, 640);
+  tower(330, 470, 240, 640);
   const Path wall = box(110, 380, 690, 660);
   d.shape(wall);
   bricks(d, wall, 110, 380, 690, 660, 44, 26);
@@ -223,9 +223,9 @@ Drawing drawFarm() {
   d.circle(540, 380, 30);
   d.line({510, 380}, {570, 380});
   // A fence with boards.
-  d.rect(0 - 4, 560, 400, 576, false);
-  d.rect(0 - 4, 600, 400, 616, false);
-  for (double x = 20; x < 400; x += 48) d.shape({{x, 540}, {x + 12, 528}, {x + 24, 540}, {x + 24, 660}, {x, 660}});
+  d.rect(0 - 4, 560, 372, 576, false);
+  d.rect(0 - 4, 600, 372, 616, false);
+  for (double x = 20; x < 380; x += 48) d.shape({{x, 540}, {x + 12, 528}, {x + 24, 540}, {x + 24, 660}, {x, 660}});
   // Apple tree.
   d.rect(690, 470, 720, 680);
   d.blob({{630, 470}, {620, 390}, {705, 335}, {770, 385}, {770, 470}});
@@ -329,7 +329,7 @@ Drawing drawMosaic() {
 
 Drawing drawFireStation() {
   Drawing d(800, 800);
-  cloud(d, 640, 70, 0.7);
+  cloud(d, 420, 70, 0.7);
   // The station, in bricks, with its big door and its tower.
   const Path tower = box(590, 90, 720, 560);
   d.shape({{580, 90}, {655, 30}, {730, 90}});
@@ -350,24 +350,24 @@ Drawing drawFireStation() {
   for (double x = 160; x < 560; x += 100) panels.push_back({{x, 300}, {x, 560}});
   d.strokesInside(panels, door);
   d.line({-10, 560}, {810, 560});
-  // The fire engine with its ladder.
-  d.shape({{40, 700}, {40, 600}, {420, 600}, {420, 700}});
-  d.shape({{420, 700}, {420, 560}, {540, 560}, {590, 630}, {590, 700}});
-  d.shape({{440, 580}, {530, 580}, {565, 630}, {440, 630}});
-  d.rect(60, 620, 200, 680);
-  d.rect(220, 620, 400, 680);
-  const Path ladder = box(30, 560, 470, 590);
+  // The fire engine with its ladder, parked on the yard in front.
+  d.shape({{40, 730}, {40, 630}, {420, 630}, {420, 730}});
+  d.shape({{420, 730}, {420, 600}, {540, 600}, {590, 665}, {590, 730}});
+  d.shape({{440, 618}, {530, 618}, {565, 665}, {440, 665}});
+  d.rect(60, 650, 200, 710);
+  d.rect(220, 650, 400, 710);
+  const Path ladder = box(30, 596, 470, 624);
   d.shape(ladder);
   std::vector<Path> rungs;
-  for (double x = 60; x < 470; x += 30) rungs.push_back({{x, 560}, {x, 590}});
+  for (double x = 60; x < 470; x += 30) rungs.push_back({{x, 596}, {x, 624}});
   d.strokesInside(rungs, ladder);
-  d.circle(560, 560, 14);
+  d.circle(560, 588, 12);
   for (double x : {130.0, 490.0}) {
-    d.circle(x, 710, 44);
-    d.circle(x, 710, 20);
+    d.circle(x, 735, 40);
+    d.circle(x, 735, 18);
   }
-  d.circle(300, 650, 22);
-  d.circle(300, 650, 10);
+  d.circle(300, 680, 20);
+  d.circle(300, 680, 9);
   // Two firefighters ready to go.
   person(d, 640, 780, 190, true);
   person(d, 740, 780, 150, true);
