@@ -110,10 +110,10 @@ Drawing drawJungle() {
     leaf(d, {650, 130}, {650 + std::cos(a) * 140, 130 + std::sin(a) * 100 + 40}, 26);
   }
   // Ferns rising from the ground behind the animals.
-  for (P f : {P{40, 700}, P{280, 700}, P{470, 700}, P{760, 700}})
+  for (P f : {P{95, 700}, P{280, 700}, P{470, 700}, P{705, 700}})
     for (int i = 0; i < 4; ++i) {
       const double a = rad(215 + i * 37);
-      leaf(d, f, {f.x + std::cos(a) * 110, f.y + std::sin(a) * 130}, 18);
+      leaf(d, f, {f.x + std::cos(a) * 80, f.y + std::sin(a) * 130}, 18);
     }
   // A hanging vine with leaves, and the snake curled round it.
   d.curve({{300, 0}, {320, 160}, {290, 320}, {330, 480}});

@@ -115,6 +115,10 @@ TEST_P(EachDrawing, AFillFromInsideAShapeNeverReachesTheEdgeOfThePaper) {
     const QList<QByteArray> xy = line.split(' ');
     if (xy.size() != 2) continue;
     const int x = xy[0].toInt(), y = xy[1].toInt();
+    if (x < 0 || y < 0 || x >= w || y >= h) {
+      ADD_FAILURE() << "a shape runs off the paper at " << x << "," << y;
+      continue;
+    }
     const int id = regions.at(x, y);
     if (id < 0) continue;  // a later line runs over this point
     ++checked;
@@ -167,8 +171,10 @@ TEST_P(EachDrawing, TheBucketFillsEachShapeAlone) {
   for (const QByteArray& line : f.readAll().split('\n')) {
     const QList<QByteArray> xy = line.split(' ');
     if (xy.size() != 2) continue;
-    const int x = xy[0].toInt(), y = xy[1].toInt(), id = regions.at(x, y);
+    const int x = xy[0].toInt(), y = xy[1].toInt();
     ++n;
+    if (x < 0 || y < 0 || x >= regions.w || y >= regions.h) continue;
+    const int id = regions.at(x, y);
     if (id < 0) continue;
     const int before = owner[std::size_t(id)];
     if (before >= 0)
