@@ -11,6 +11,7 @@
 #include <cstdio>
 
 #include "data/docs/guide_text.h"
+#include "data/docs/kids.h"
 #include "paint/canvas/artcache.h"
 #include "paint/canvas/mainpinz.h"
 #include "paint/canvas/pictures.h"
@@ -101,6 +102,7 @@ int main(int argc, char** argv) {
     win.refreshAll();
     QCoreApplication::processEvents();
     ok = savePng(win.grab().toImage(), pics + "screen.png") && ok;
+    ok = pz::guide::writeKidPictures(prog + "/bmps/fish (easy).bmp", prog, *art, pics) && ok;
     win.st.aboutPending = 0;
     win.hide();
   } else {
