@@ -220,7 +220,7 @@ Drawing drawDinosaur() {
   d.curve({{285, 205}, {310, 210}, {335, 198}});
   d.dot(335, 170, 4);
   // Spots and back plates.
-  for (P s : {P{350, 440}, P{440, 430}, P{520, 470}, P{400, 500}, P{290, 470}}) d.circle(s.x, s.y, 18);
+  for (P s : {P{350, 440}, P{440, 430}, P{520, 470}, P{400, 500}, P{460, 490}}) d.circle(s.x, s.y, 18);
   for (int i = 0; i < 5; ++i) {
     const double x = 300 + i * 60, y = 398 - std::sin((i + 0.5) / 5 * 3.14159) * 14;
     d.shape({{x - 22, y + 6}, {x, y - 34}, {x + 22, y + 6}});
