@@ -20,31 +20,45 @@ const QString kSeeds = QStringLiteral(PINZ_BIN_DIR "/drawing-seeds");
 
 // Labels the 4-connected white regions, as the bucket fills them.
 struct Regions {
+  // Two passes over the rows joining each paper pixel to its left and upper
+  // neighbours: quick enough to run over every shipped drawing.
   explicit Regions(const Surface& s) : w(s.width()), h(s.height()), label(std::size_t(w) * h, -1) {
-    std::vector<int> stack;
-    for (int start = 0; start < w * h; ++start) {
-      if (label[std::size_t(start)] >= 0 || s.pixel(start % w, start / w) != kWhite) continue;
-      const int id = int(size.size());
-      size.push_back(0);
-      touchesEdge.push_back(false);
-      stack.push_back(start);
-      label[std::size_t(start)] = id;
-      while (!stack.empty()) {
-        const int i = stack.back();
-        stack.pop_back();
-        const int x = i % w, y = i / w;
-        ++size[std::size_t(id)];
-        if (x == 0 || y == 0 || x == w - 1 || y == h - 1) touchesEdge[std::size_t(id)] = true;
-        const int next[4][2] = {{x - 1, y}, {x + 1, y}, {x, y - 1}, {x, y + 1}};
-        for (auto& n : next) {
-          if (n[0] < 0 || n[1] < 0 || n[0] >= w || n[1] >= h) continue;
-          const int j = n[1] * w + n[0];
-          if (label[std::size_t(j)] < 0 && s.pixel(n[0], n[1]) == kWhite) {
-            label[std::size_t(j)] = id;
-            stack.push_back(j);
-          }
+    std::vector<int> parent;
+    auto root = [&](int a) {
+      while (parent[std::size_t(a)] != a) a = parent[std::size_t(a)] = parent[std::size_t(parent[std::size_t(a)])];
+      return a;
+    };
+    for (int y = 0; y < h; ++y) {
+      const std::uint32_t* row = s.row(y);
+      for (int x = 0; x < w; ++x) {
+        if (fromRaw(row[x]) != kWhite) continue;
+        const std::size_t i = std::size_t(y) * w + x;
+        const int left = x > 0 ? label[i - 1] : -1, up = y > 0 ? label[i - std::size_t(w)] : -1;
+        if (left < 0 && up < 0) {
+          label[i] = int(parent.size());
+          parent.push_back(label[i]);
+        } else if (left >= 0 && up >= 0) {
+          const int a = root(left), b = root(up);
+          parent[std::size_t(std::max(a, b))] = std::min(a, b);
+          label[i] = left;
+        } else {
+          label[i] = std::max(left, up);
         }
       }
+    }
+    std::vector<int> id(parent.size(), -1);
+    for (std::size_t i = 0; i < label.size(); ++i) {
+      if (label[i] < 0) continue;
+      const int r = root(label[i]);
+      if (id[std::size_t(r)] < 0) {
+        id[std::size_t(r)] = int(size.size());
+        size.push_back(0);
+        touchesEdge.push_back(false);
+      }
+      const int k = label[i] = id[std::size_t(r)];
+      ++size[std::size_t(k)];
+      const int x = int(i % std::size_t(w)), y = int(i / std::size_t(w));
+      if (x == 0 || y == 0 || x == w - 1 || y == h - 1) touchesEdge[std::size_t(k)] = true;
     }
   }
   int at(int x, int y) const { return label[std::size_t(y) * w + x]; }
