@@ -76,9 +76,9 @@ h3 { color: #1565c0; margin-bottom: 4px; }
 .drawings { display: flex; flex-wrap: wrap; gap: 10px; }
 .drawings figure { margin: 0; text-align: center; font-size: 13px; }
 .drawings img { border: 2px solid #bbb; background: white; }
-.kids { display: grid; grid-template-columns: repeat(auto-fill, minmax(300px, 1fr)); gap: 16px; }
+.kids { display: grid; grid-template-columns: repeat(auto-fill, minmax(360px, 1fr)); gap: 16px; }
 .kid { display: flex; align-items: center; gap: 8px; background: white; border-radius: 12px; padding: 8px; box-shadow: 0 2px 6px #0002; }
-.kid img { width: 230px; border: 2px solid #ddd; border-radius: 6px; }
+.kid img { border: 2px solid #ddd; border-radius: 6px; }
 .kid img.icon { width: auto; background: black; border: 0; padding: 4px; border-radius: 8px; }
 .kid .arrow { font-size: 28px; color: #e64a19; }
 table { border-collapse: collapse; }

@@ -18,6 +18,8 @@ const std::vector<int>& kidTools();
 // The picture file of a tool's work, and of the drawing before any tool.
 QString kidPicture(int tool);
 inline QString kidBeforePicture() { return QStringLiteral("kid-before.png"); }
+// The tool chest window as it opens.
+inline QString kidChestPicture() { return QStringLiteral("kid-chest.png"); }
 
 // Paints the drawing `drawingBmp` with each tool and writes the pictures
 // into `picsDir`. False when the drawing cannot be read or a file written.

@@ -137,15 +137,29 @@ bool writeKidPictures(const QString& drawingBmp, const QString& programDir, cons
 }
 
 QString kidsSection() {
-  QString h = QStringLiteral("<h2 id=\"kids\">&#9733;</h2>\n<div class=\"kids\">");
-  h += QStringLiteral("<div class=\"kid\"><img src=\"pictures/%1\" alt=\"\"></div>\n").arg(kidBeforePicture());
+  // First how to begin (open a drawing, choose a colour, open the tool
+  // chest), then every tool beside what it did to the drawing.
+  QString h = QStringLiteral("<h2 id=\"kids\">&#9733; &#9733; &#9733;</h2>\n<div class=\"kids\">");
+  const struct {
+    const char* from;
+    QString to;
+  } steps[] = {{"opensave.png", QStringLiteral("open.png")},
+               {"colorbox.png", QStringLiteral("colors.png")},
+               {"chest.png", kidChestPicture()}};
+  for (const auto& step : steps)
+    h += QStringLiteral(
+             "<div class=\"kid\"><img class=\"icon\" src=\"pictures/%1\" alt=\"\">"
+             "<span class=\"arrow\">&#10132;</span><img src=\"pictures/%2\" width=\"290\" alt=\"\"></div>\n")
+             .arg(QString::fromLatin1(step.from), step.to);
+  h += QStringLiteral("<div class=\"kid\"><img src=\"pictures/%1\" width=\"245\" alt=\"\"></div>\n")
+           .arg(kidBeforePicture());
   for (int tool : kidTools()) {
     QString name;
     for (const Tool& t : tools())
       if (t.id == tool) name = t.name;
     h += QStringLiteral(
              "<div class=\"kid\"><img class=\"icon\" src=\"pictures/tool%1.png\" alt=\"%2\">"
-             "<span class=\"arrow\">&#10132;</span><img src=\"pictures/%3\" alt=\"%2\"></div>\n")
+             "<span class=\"arrow\">&#10132;</span><img src=\"pictures/%3\" width=\"245\" alt=\"%2\"></div>\n")
              .arg(tool)
              .arg(name.toHtmlEscaped(), kidPicture(tool));
   }

@@ -15,6 +15,7 @@
 #include "paint/canvas/artcache.h"
 #include "paint/canvas/mainpinz.h"
 #include "paint/canvas/pictures.h"
+#include "paint/canvas/toolform.h"
 #include "paint/canvas/toolicons.h"
 #include "paint/files/openpic.h"
 #include "paint/files/palpinz.h"
@@ -103,6 +104,10 @@ int main(int argc, char** argv) {
     QCoreApplication::processEvents();
     ok = savePng(win.grab().toImage(), pics + "screen.png") && ok;
     ok = pz::guide::writeKidPictures(prog + "/bmps/fish (easy).bmp", prog, *art, pics) && ok;
+    {
+      pz::Ttoolform chest(win.st, &win);
+      ok = savePng(chest.grab().toImage(), pics + pz::guide::kidChestPicture()) && ok;
+    }
     win.st.aboutPending = 0;
     win.hide();
   } else {
