@@ -21,6 +21,8 @@ Drawing drawMandala();
 Drawing drawCake();
 Drawing drawRobot();
 Drawing drawSeaScene();
+Drawing drawPrincess();
+Drawing drawPirateShip();
 
 // For the youngest: big shapes, few regions.
 Drawing drawEasyBall();

@@ -48,6 +48,8 @@ const Entry kCatalog[] = {
     {"birthday cake", pz::lineart::drawCake},
     {"robot", pz::lineart::drawRobot},
     {"by the sea", pz::lineart::drawSeaScene},
+    {"princess", pz::lineart::drawPrincess},
+    {"pirate ship", pz::lineart::drawPirateShip},
     // detailed
     {"town street (detailed)", pz::lineart::drawTownStreet},
     {"coral reef (detailed)", pz::lineart::drawCoralReef},
