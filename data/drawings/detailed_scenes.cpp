@@ -1,6 +1,7 @@
 // Detailed drawings for older children, of places people make: a town
 // street, a fairy tale castle, a farm, a room on Christmas Eve, a fire
 // station and a mosaic. Many small regions, each still closed.
+#include <algorithm>
 #include <cmath>
 
 #include "data/drawings/drawings.h"
@@ -16,6 +17,8 @@ Path box(double l, double t, double r, double b) { return {{l, t}, {r, t}, {r, b
 
 // Rows of bricks over a wall already drawn as `wall` (inside l..r, t..b).
 void bricks(Drawing& d, const Path& wall, double l, double t, double r, double b, double bw, double bh) {
+  // Rows of equal height, so no thin sliver of a row is left at the foot.
+  bh = (b - t) / std::max(1.0, std::round((b - t) / bh));
   std::vector<Path> lines;
   int row = 0;
   for (double y = t + bh; y < b - 4; y += bh, ++row) lines.push_back({{l - 5, y}, {r + 5, y}});
@@ -297,7 +300,7 @@ Drawing drawChristmas() {
   };
   present(40, 560, 150, 640);
   present(290, 540, 410, 640);
-  present(140, 610, 200, 660);
+  present(150, 584, 214, 640);
   d.shape(roundRectPath(20, 700, 780, 780, 30));  // the rug
   for (int i = 0; i < 9; ++i) d.shape(starPath(70 + i * 83, 740, 20, 9, 5));
   return d;
