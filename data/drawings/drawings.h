@@ -36,6 +36,8 @@ Drawing drawEasySnowman();
 Drawing drawEasyCar();
 Drawing drawEasyFlower();
 Drawing drawEasyDuck();
+Drawing drawEasyRocket();
+Drawing drawEasyClown();
 
 // For older children: many small regions.
 Drawing drawTownStreet();

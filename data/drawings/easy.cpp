@@ -212,4 +212,40 @@ Drawing drawEasyDuck() {
   return d;
 }
 
+Drawing drawEasyRocket() {
+  Drawing d(800, 800);
+  d.shape(starPath(130, 140, 60, 26, 5));
+  d.shape(starPath(660, 560, 50, 22, 5));
+  d.circle(650, 150, 80);  // a planet
+  d.shape(smooth({{400, 700}, {450, 720}, {430, 790}, {400, 760}, {370, 790}, {350, 720}}, true));  // flame
+  d.shape({{300, 520}, {200, 680}, {320, 640}});  // fins
+  d.shape({{500, 520}, {600, 680}, {480, 640}});
+  const Path body = smooth({{400, 80}, {490, 250}, {500, 480}, {480, 690}, {320, 690}, {300, 480}, {310, 250}}, true);
+  d.shape(body);
+  // The nose cone and a band near the bottom.
+  d.strokesInside({{{280, 220}, {520, 220}}, {{280, 590}, {520, 590}}}, body);
+  d.circle(400, 380, 60);
+  return d;
+}
+
+Drawing drawEasyClown() {
+  Drawing d(800, 800);
+  // Bushy hair on both sides, the face, the hat on top.
+  for (double side : {-1.0, 1.0})
+    for (int i = 0; i < 3; ++i) d.circle(400 + side * 230, 300 + i * 90, 60);
+  d.circle(400, 420, 230);
+  d.shape({{250, 240}, {550, 240}, {400, 20}});
+  d.circle(400, 40, 34);
+  d.rect(230, 230, 570, 270);
+  bigEye(d, 320, 360, 40);
+  bigEye(d, 480, 360, 40);
+  d.circle(400, 450, 50);  // the red nose
+  d.shape(smooth({{270, 520}, {400, 560}, {530, 520}, {500, 600}, {400, 630}, {300, 600}}, true));
+  // A big bow tie under the chin.
+  d.shape({{400, 690}, {280, 630}, {280, 770}});
+  d.shape({{400, 690}, {520, 630}, {520, 770}});
+  d.circle(400, 700, 32);
+  return d;
+}
+
 }  // namespace pz::lineart

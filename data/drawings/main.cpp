@@ -31,6 +31,8 @@ const Entry kCatalog[] = {
     {"car (easy)", pz::lineart::drawEasyCar},
     {"flower in a pot (easy)", pz::lineart::drawEasyFlower},
     {"duck (easy)", pz::lineart::drawEasyDuck},
+    {"rocket (easy)", pz::lineart::drawEasyRocket},
+    {"clown (easy)", pz::lineart::drawEasyClown},
     // in between
     {"cat", pz::lineart::drawCat},
     {"dog", pz::lineart::drawDog},
