@@ -1,5 +1,6 @@
 #include "data/docs/guide_text.h"
 
+#include "data/docs/kids.h"
 #include "paint/tools/tool_ids.h"
 #include "platform/folders.h"
 
@@ -75,6 +76,11 @@ h3 { color: #1565c0; margin-bottom: 4px; }
 .drawings { display: flex; flex-wrap: wrap; gap: 10px; }
 .drawings figure { margin: 0; text-align: center; font-size: 13px; }
 .drawings img { border: 2px solid #bbb; background: white; }
+.kids { display: grid; grid-template-columns: repeat(auto-fill, minmax(360px, 1fr)); gap: 16px; }
+.kid { display: flex; align-items: center; gap: 8px; background: white; border-radius: 12px; padding: 8px; box-shadow: 0 2px 6px #0002; }
+.kid img { border: 2px solid #ddd; border-radius: 6px; }
+.kid img.icon { width: auto; background: black; border: 0; padding: 4px; border-radius: 8px; }
+.kid .arrow { font-size: 28px; color: #e64a19; }
 table { border-collapse: collapse; }
 td, th { border: 1px solid #ccc; padding: 6px 10px; text-align: left; }
 )";
@@ -88,10 +94,12 @@ QString page(const QStringList& drawings) {
   h += "</style></head><body>\n";
   h += "<header><h1>Pinzola</h1><p>Colour in drawings, paint, mix, sparkle &mdash; and save your pictures.</p></header>\n";
   // Blanks between the links keep them apart where margins are not drawn.
-  h += "<nav><a href=\"#start\">Start</a> <a href=\"#screen\">The screen</a> <a href=\"#tools\">Tools</a> "
-       "<a href=\"#colours\">Colours</a> <a href=\"#zoom\">Zoom &amp; Undo</a> "
+  h += "<nav><a href=\"#kids\">&#9733;</a> <a href=\"#start\">Start</a> <a href=\"#screen\">The screen</a> "
+       "<a href=\"#tools\">Tools</a> <a href=\"#colours\">Colours</a> <a href=\"#zoom\">Zoom &amp; Undo</a> "
        "<a href=\"#files\">Open &amp; Save</a> <a href=\"#menu\">Surface menu</a> "
        "<a href=\"#grownups\">For grown-ups</a></nav>\n<main>\n";
+  // Pictures first, for children who cannot read yet.
+  h += kidsSection();
 
   h += "<h2 id=\"start\">Let's start!</h2>\n<p>When Pinzola opens you get a clean white sheet. You can paint on it "
        "straight away, or open one of the drawings to colour in: click the <b>open and save</b> picture on the "

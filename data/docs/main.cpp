@@ -12,9 +12,11 @@
 #include <cstdio>
 
 #include "data/docs/guide_text.h"
+#include "data/docs/kids.h"
 #include "paint/canvas/artcache.h"
 #include "paint/canvas/mainpinz.h"
 #include "paint/canvas/pictures.h"
+#include "paint/canvas/toolform.h"
 #include "paint/canvas/toolicons.h"
 #include "paint/files/openpic.h"
 #include "paint/files/palpinz.h"
@@ -119,6 +121,11 @@ int main(int argc, char** argv) {
     win.refreshAll();
     QCoreApplication::processEvents();
     ok = savePng(grabShowingNoBuildPath(win, prog), pics + "screen.png") && ok;
+    ok = pz::guide::writeKidPictures(prog + "/bmps/fish (easy).bmp", prog, *art, pics) && ok;
+    {
+      pz::Ttoolform chest(win.st, &win);
+      ok = savePng(chest.grab().toImage(), pics + pz::guide::kidChestPicture()) && ok;
+    }
     win.st.aboutPending = 0;
     win.hide();
   } else {
