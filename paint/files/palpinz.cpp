@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QSlider>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 
 #include "paint/files/builtin_pictures.h"
 #include "paint/files/click_image.h"
@@ -16,6 +18,29 @@
 #include "platform/surfacewidget.h"
 
 namespace pz {
+
+int comboTextRoom(const QComboBox* box) {
+  QStyleOptionComboBox opt;
+  opt.initFrom(box);
+  opt.editable = false;
+  // The style keeps a little space between the text and the field's edges.
+  return box->style()->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxEditField, box).width() - 4;
+}
+
+void fitComboFont(QComboBox* box, int largestPixelSize) {
+  // The face asked for may fall back to a wider one; rather than cut a
+  // palette's name, the list takes the largest size at which all show whole.
+  const int room = comboTextRoom(box);
+  QFont f = box->font();
+  for (int px = largestPixelSize; px >= 8; --px) {
+    f.setPixelSize(px);
+    const QFontMetrics fm(f);
+    int widest = 0;
+    for (int i = 0; i < box->count(); ++i) widest = std::max(widest, fm.horizontalAdvance(box->itemText(i)));
+    if (widest <= room) break;
+  }
+  box->setFont(f);
+}
 
 namespace {
 
@@ -127,6 +152,7 @@ void Tpalpinz::FormActivate() {
     }
   }
   if (!matched && palnames->count() > 0) palnames->setCurrentIndex(0);  // the built-in picture stays
+  fitComboFont(palnames, font().pixelSize() > 0 ? font().pixelSize() : QFontInfo(font()).pixelSize());
   QCoreApplication::processEvents();
   const Color c = st_.currentColor;
   drawSwatch(c);

@@ -18,6 +18,12 @@ namespace pz {
 class ClickImage;
 class SurfaceWidget;
 
+// Width a closed drop-down list has for the text of its current entry.
+int comboTextRoom(const QComboBox* box);
+// Gives the list the largest font size, up to the one given, at which every
+// entry shows whole when chosen (down to 8 pixels).
+void fitComboFont(QComboBox* box, int largestPixelSize);
+
 class Tpalpinz : public QDialog {
  public:
   Tpalpinz(PaintState& st, QWidget* parent = nullptr);

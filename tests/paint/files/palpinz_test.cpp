@@ -57,6 +57,28 @@ TEST(Colors, LargePaletteShowsItsTopLeftCutAndPicksUnscaled) {
   EXPECT_EQ(h.st.currentColor, big.pixel(299, 389));
 }
 
+// The shipped palettes have long names ("pinzola's favorite colors"); with
+// the fonts this machine has, each shows whole once chosen.
+TEST(Colors, EveryPaletteNameShowsWholeInTheList) {
+  FakeHost h;
+  for (const char* name : {"pinzola's favorite colors", "soft pastels", "rainbow"})
+    ASSERT_TRUE(writeBmp24(h.folder("palettes") + QString::fromLatin1(name) + ".bmp", Surface(20, 20, kWhite)));
+  Tpalpinz w(h.st);
+  w.show();
+  QCoreApplication::processEvents();
+  ASSERT_EQ(w.palnames->count(), 3);
+  EXPECT_EQ(w.palnames->width(), 135) << "the list keeps its place and size";
+  const QFontMetrics fm(w.palnames->font());
+  for (int i = 0; i < w.palnames->count(); ++i)
+    EXPECT_LE(fm.horizontalAdvance(w.palnames->itemText(i)), comboTextRoom(w.palnames))
+        << w.palnames->itemText(i).toStdString();
+  // And no smaller than needed: one pixel larger, the longest name is cut.
+  QFont larger = w.palnames->font();
+  larger.setPixelSize(larger.pixelSize() + 1);
+  EXPECT_GT(QFontMetrics(larger).horizontalAdvance(QStringLiteral("pinzola's favorite colors")),
+            comboTextRoom(w.palnames));
+}
+
 TEST(Colors, PaletteFoundByTheNameItHasOnDiskAndRemembered) {
   FakeHost h;
   ASSERT_TRUE(writeBmp24(h.folder("palettes") + "spring.bmp", Surface(120, 80, rgb(0, 200, 0))));
