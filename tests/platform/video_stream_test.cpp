@@ -1,0 +1,133 @@
+// Videos as phones, cameras and the web write them: every container and codec
+// the video device opens besides AVI, with B-frames, edit lists, variable
+// frame rates, rotation and non-square pixels. Each frame carries its number,
+// so every check reads back which frame is shown; the ffmpeg program is the
+// second opinion on which pictures a player shows, in which order.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "platform/application.h"
+#include "platform/video_device.h"
+#include "platform/video_stream.h"
+#include "tests/support/stream_maker.h"
+#include "tests/support/video_maker.h"
+
+using pztest::Container;
+using pztest::StreamCodec;
+using pztest::StreamRecipe;
+
+namespace {
+
+struct Case {
+  const char* name;
+  StreamRecipe recipe;
+  int shownWidth, shownHeight;  // upright, at the display aspect
+};
+
+StreamRecipe recipe(Container c, StreamCodec k) {
+  StreamRecipe r;
+  r.container = c;
+  r.codec = k;
+  return r;
+}
+
+template <typename F>
+StreamRecipe with(StreamRecipe r, F change) {
+  change(r);
+  return r;
+}
+
+const Case kCases[] = {
+    {"mp4_h264", recipe(Container::Mp4, StreamCodec::H264), 160, 120},
+    {"mp4_h264_bframes", recipe(Container::Mp4, StreamCodec::H264BFrames), 160, 120},
+    {"m4v_mpeg4", recipe(Container::M4v, StreamCodec::Mpeg4), 160, 120},
+    {"mov_h264_turned90", with(recipe(Container::Mov, StreamCodec::H264BFrames), [](auto& r) { r.turn = 90; }), 160,
+     120},
+    {"mp4_h264_turned180", with(recipe(Container::Mp4, StreamCodec::H264BFrames), [](auto& r) { r.turn = 180; }),
+     160, 120},
+    {"mp4_hevc_turned270", with(recipe(Container::Mp4, StreamCodec::Hevc), [](auto& r) { r.turn = 270; }), 160, 120},
+    {"3gp_h263", with(recipe(Container::ThreeGp, StreamCodec::H263), [](auto& r) { r.width = 176, r.height = 144; }),
+     176, 144},
+    {"mkv_hevc", recipe(Container::Mkv, StreamCodec::Hevc), 160, 120},
+    {"mp4_hevc10", recipe(Container::Mp4, StreamCodec::Hevc10), 160, 120},
+    {"mkv_h264_vfr", with(recipe(Container::Mkv, StreamCodec::H264BFrames), [](auto& r) { r.vfr = true; }), 160, 120},
+    {"mp4_h264_vfr", with(recipe(Container::Mp4, StreamCodec::H264BFrames), [](auto& r) { r.vfr = true; }), 160, 120},
+    {"webm_vp8", recipe(Container::WebM, StreamCodec::Vp8), 160, 120},
+    {"webm_vp9_altref", recipe(Container::WebM, StreamCodec::Vp9), 160, 120},
+    {"mkv_av1", recipe(Container::Mkv, StreamCodec::Av1), 160, 120},
+    {"mp4_h264_editlist", with(recipe(Container::Mp4, StreamCodec::H264BFrames), [](auto& r) { r.cut = 5; }), 160,
+     120},
+    {"mp4_h264_wide_pixels",
+     with(recipe(Container::Mp4, StreamCodec::H264), [](auto& r) { r.sarNum = 2, r.sarDen = 1; }), 320, 120},
+    {"mkv_h264_narrow_pixels",
+     with(recipe(Container::Mkv, StreamCodec::H264), [](auto& r) { r.sarNum = 3, r.sarDen = 4; }), 120, 120},
+};
+
+int shownNumber(const pz::VideoDevice& dev) {
+  auto f = dev.frame();
+  return f ? pztest::readFrameCode(*f) : -2;
+}
+
+class StreamVideoTest : public ::testing::TestWithParam<Case> {
+ protected:
+  void SetUp() override {
+    path = pztest::makeStreamVideo(GetParam().recipe);
+    dev.open(QString::fromStdString(path));
+    // The frames an edit list leaves out are not counted: the first one
+    // shown carries the number after them.
+    base = GetParam().recipe.cut;
+  }
+  std::string path;
+  pz::VideoDevice dev;
+  int base = 0;
+};
+
+TEST_P(StreamVideoTest, OpensUprightAtTheDisplayAspect) {
+  const Case& c = GetParam();
+  EXPECT_EQ(dev.length(), c.recipe.frames - c.recipe.cut);
+  EXPECT_EQ(dev.naturalWidth(), c.shownWidth);
+  EXPECT_EQ(dev.naturalHeight(), c.shownHeight);
+  ASSERT_TRUE(dev.frame());
+  EXPECT_EQ(dev.frame()->width(), c.shownWidth);
+  EXPECT_EQ(dev.frame()->height(), c.shownHeight);
+  EXPECT_EQ(shownNumber(dev), base + 1);
+  ASSERT_TRUE(dev.streamDecoder());
+  EXPECT_EQ(dev.streamDecoder()->rotation(), c.recipe.turn);
+  EXPECT_TRUE(dev.streamDecoder()->timestamped());
+}
+
+TEST_P(StreamVideoTest, ShowsWhatAPlayerShowsInItsOrder) {
+  const std::vector<int> player = pztest::ffmpegFrameNumbers(path);
+  ASSERT_EQ(int(player.size()), dev.length());
+  std::vector<int> ours;
+  for (int pos = 1; pos <= dev.length(); ++pos) {
+    dev.seek(pos);
+    ours.push_back(shownNumber(dev));
+  }
+  EXPECT_EQ(ours, player);
+}
+
+TEST_P(StreamVideoTest, StepsSeeksAndStepsBackLandOnExactlyThatFrame) {
+  const int n = dev.length();
+  for (int pos = 2; pos <= n; ++pos) {
+    dev.step(1);
+    ASSERT_EQ(shownNumber(dev), base + pos) << "stepping ahead to " << pos;
+  }
+  for (int pos = n - 1; pos >= 1; --pos) {
+    dev.step(-1);
+    ASSERT_EQ(shownNumber(dev), base + pos) << "stepping back to " << pos;
+  }
+  std::mt19937 rng(7);
+  for (int i = 0; i < 40; ++i) {
+    const int pos = 1 + int(rng() % unsigned(n));
+    dev.seek(pos);
+    ASSERT_EQ(dev.position(), pos);
+    ASSERT_EQ(shownNumber(dev), base + pos) << "after a seek to " << pos;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Containers, StreamVideoTest, ::testing::ValuesIn(kCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
