@@ -82,10 +82,23 @@ bool FrameConverter::convert(const AVFrame* f, Surface& dst) {
   sws_ = sws_getCachedContext(sws_, f->width, f->height, fmt, dst.width(), dst.height(), AV_PIX_FMT_RGBA,
                               SWS_BILINEAR, nullptr, nullptr, nullptr);
   if (!sws_) return false;
-  std::uint8_t* planes[4] = {reinterpret_cast<std::uint8_t*>(dst.row(0)), nullptr, nullptr, nullptr};
-  int strides[4] = {int(dst.image().bytesPerLine()), 0, 0, 0};
-  const int rows = sws_scale(sws_, f->data, f->linesize, 0, f->height, planes, strides);
-  return rows > 0;
+  const int bpl = int(dst.image().bytesPerLine());
+  if (dst.width() % 32 == 0) {
+    std::uint8_t* planes[4] = {reinterpret_cast<std::uint8_t*>(dst.row(0)), nullptr, nullptr, nullptr};
+    int strides[4] = {bpl, 0, 0, 0};
+    return sws_scale(sws_, f->data, f->linesize, 0, f->height, planes, strides) > 0;
+  }
+  // swscale's vector code writes whole blocks of pixels: past the end of
+  // a row that is not a multiple of the block, and past the end of the picture on
+  // the last one. Such rows go through a padded buffer.
+  const int padded = (dst.width() + 64) / 32 * 32 * 4;
+  scratch_.resize(std::size_t(padded) * std::size_t(dst.height() + 1));
+  std::uint8_t* planes[4] = {scratch_.data(), nullptr, nullptr, nullptr};
+  int strides[4] = {padded, 0, 0, 0};
+  if (sws_scale(sws_, f->data, f->linesize, 0, f->height, planes, strides) <= 0) return false;
+  for (int y = 0; y < dst.height(); ++y)
+    std::memcpy(dst.row(y), scratch_.data() + std::size_t(y) * std::size_t(padded), std::size_t(dst.width()) * 4);
+  return true;
 }
 
 }  // namespace pz

@@ -3,6 +3,9 @@
 // else goes through swscale.
 #pragma once
 
+#include <cstdint>
+#include <vector>
+
 #include "platform/surface.h"
 
 struct AVFrame;
@@ -24,6 +27,7 @@ class FrameConverter {
 
  private:
   SwsContext* sws_ = nullptr;
+  std::vector<std::uint8_t> scratch_;
 };
 
 }  // namespace pz

@@ -216,6 +216,9 @@ void StreamDecoder::openInput(const QString& path) {
   for (unsigned i = 0; i < av_->fc->nb_streams; ++i)
     av_->fc->streams[i]->discard = int(i) == best ? AVDISCARD_DEFAULT : AVDISCARD_ALL;
   av_->st = av_->fc->streams[best];
+  // Some headers leave the picture size to the stream itself (MPEG-4 Part 2
+  // in MP4): a look at the first packets finds it.
+  if (av_->st->codecpar->width <= 0 || av_->st->codecpar->height <= 0) avformat_find_stream_info(av_->fc, nullptr);
 }
 
 void StreamDecoder::scan(std::chrono::milliseconds budget) {

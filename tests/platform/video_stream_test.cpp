@@ -5,6 +5,8 @@
 // second opinion on which pictures a player shows, in which order.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <fstream>
 #include <random>
 
 #include "platform/application.h"
@@ -129,5 +131,119 @@ TEST_P(StreamVideoTest, StepsSeeksAndStepsBackLandOnExactlyThatFrame) {
 
 INSTANTIATE_TEST_SUITE_P(Containers, StreamVideoTest, ::testing::ValuesIn(kCases),
                          [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+
+namespace {
+
+// A copy of a file with some bytes changed, cut short, or both.
+std::string damagedCopy(const std::string& path, const std::string& tag, double keep, int noiseBytes) {
+  const std::string out = path + "-" + tag + path.substr(path.rfind('.'));
+  std::FILE* in = std::fopen(path.c_str(), "rb");
+  std::vector<char> bytes;
+  for (int c; in && (c = std::fgetc(in)) != EOF;) bytes.push_back(char(c));
+  if (in) std::fclose(in);
+  bytes.resize(std::size_t(double(bytes.size()) * keep));
+  std::mt19937 rng(11);
+  // Past the first kilobyte: the headers stay readable, the frames do not.
+  for (int i = 0; i < noiseBytes && bytes.size() > 2048; ++i)
+    bytes[1024 + rng() % (bytes.size() - 1024)] = char(rng());
+  std::FILE* o = std::fopen(out.c_str(), "wb");
+  std::fwrite(bytes.data(), 1, bytes.size(), o);
+  std::fclose(o);
+  return out;
+}
+
+std::string errorOpening(const std::string& path) {
+  pz::VideoDevice dev;
+  try {
+    dev.open(QString::fromStdString(path));
+  } catch (const pz::Error& e) {
+    EXPECT_FALSE(dev.isOpen());
+    return e.text().toStdString();
+  }
+  return {};
+}
+
+// Every frame the device offers can be shown, in either direction.
+void walkEverything(pz::VideoDevice& dev) {
+  const int n = dev.length();
+  for (int pos : {n, 1, (n + 1) / 2, n - 1, 2}) {
+    dev.seek(pos);
+    ASSERT_TRUE(dev.frame());
+    EXPECT_EQ(dev.frame()->width(), dev.naturalWidth());
+  }
+  for (int i = 0; i < n + 2; ++i) dev.step(1);
+  EXPECT_EQ(dev.position(), n);
+  for (int i = 0; i < n + 2; ++i) dev.step(-1);
+  EXPECT_EQ(dev.position(), 1);
+}
+
+TEST(StreamVideoDamage, FilesThatCannotBeShownSayWhy) {
+  const std::string mp4 = pztest::makeStreamVideo(recipe(Container::Mp4, StreamCodec::H264BFrames));
+  const std::string soundOnly = pztest::videoDir() + "/sound-only.m4a";
+  if (!std::ifstream(soundOnly))
+    std::system(("ffmpeg -nostdin -v error -y -f lavfi -i sine=d=1 -c:a aac '" + soundOnly + "'").c_str());
+  const struct {
+    std::string path;
+    const char* says;
+  } cases[] = {
+      {damagedCopy(mp4, "empty", 0, 0), "is empty"},
+      // The index of a plain MP4 comes last: without it nothing is known.
+      {damagedCopy(mp4, "half", 0.5, 0), "not an AVI video, or its header is damaged"},
+      {soundOnly, "holds no video"},
+      {pztest::textFile(), "not an AVI video"},
+  };
+  for (const auto& c : cases) EXPECT_NE(errorOpening(c.path).find(c.says), std::string::npos) << c.path;
+}
+
+TEST(StreamVideoDamage, ACutOffFileOpensTheFramesThatAreThere) {
+  const std::string mkv = pztest::makeStreamVideo(recipe(Container::Mkv, StreamCodec::H264BFrames));
+  pz::VideoDevice dev;
+  dev.open(QString::fromStdString(damagedCopy(mkv, "cut", 0.6, 0)));
+  ASSERT_GT(dev.length(), 10);
+  EXPECT_LT(dev.length(), 60);
+  // Every frame that is whole is shown as itself.
+  for (int pos = 1; pos < dev.length() - 3; ++pos) {
+    dev.seek(pos);
+    ASSERT_EQ(shownNumber(dev), pos);
+  }
+  walkEverything(dev);
+}
+
+TEST(StreamVideoDamage, DamagedFramesAreShownWithoutHarm) {
+  for (Container c : {Container::Mp4, Container::Mkv, Container::WebM}) {
+    const StreamCodec k = c == Container::WebM ? StreamCodec::Vp9 : StreamCodec::Hevc;
+    const std::string good = pztest::makeStreamVideo(recipe(c, k));
+    for (int noise : {20, 400}) {
+      SCOPED_TRACE(good + " noise " + std::to_string(noise));
+      pz::VideoDevice dev;
+      try {
+        dev.open(QString::fromStdString(damagedCopy(good, "noise" + std::to_string(noise), 1.0, noise)));
+      } catch (const pz::Error& e) {
+        EXPECT_FALSE(e.text().isEmpty());
+        continue;
+      }
+      walkEverything(dev);
+    }
+  }
+}
+
+TEST(StreamVideoDamage, RepeatedTimestampsNumberTheFramesInDecodeOrder) {
+  const std::string mkv = pztest::makeStreamVideo(recipe(Container::Mkv, StreamCodec::H264));
+  const std::string same = mkv + "-same-times.mkv";
+  if (!std::ifstream(same))
+    ASSERT_EQ(std::system(("ffmpeg -nostdin -v error -y -i '" + mkv + "' -c copy -bsf:v setts=ts=0 '" + same + "'").c_str()),
+              0);
+  pz::VideoDevice dev;
+  dev.open(QString::fromStdString(same));
+  ASSERT_TRUE(dev.streamDecoder());
+  EXPECT_FALSE(dev.streamDecoder()->timestamped());
+  ASSERT_EQ(dev.length(), 60);
+  for (int pos : {1, 2, 30, 60, 13, 12, 59, 1}) {
+    dev.seek(pos);
+    EXPECT_EQ(shownNumber(dev), pos);
+  }
+}
 
 }  // namespace

@@ -37,7 +37,7 @@ std::string encoderOptions(const StreamRecipe& r) {
     case StreamCodec::H264:
       return "-c:v libx264 -preset veryfast -crf 20 -bf 0 -g " + g + " -pix_fmt yuv420p";
     case StreamCodec::H264BFrames:
-      return "-c:v libx264 -preset veryfast -crf 20 -bf 3 -b_pyramid normal -g " + g + " -pix_fmt yuv420p";
+      return "-c:v libx264 -preset veryfast -crf 20 -bf 3 -x264-params b-pyramid=normal -g " + g + " -pix_fmt yuv420p";
     case StreamCodec::Hevc:
     case StreamCodec::Hevc10:
       return "-c:v libx265 -preset ultrafast -crf 20 -x265-params log-level=none:bframes=3:keyint=" + g +
