@@ -27,6 +27,8 @@ struct Case {
   int shownWidth, shownHeight;  // upright, at the display aspect
 };
 
+void PrintTo(const Case& c, std::ostream* os) { *os << c.name; }
+
 StreamRecipe recipe(Container c, StreamCodec k) {
   StreamRecipe r;
   r.container = c;
@@ -49,8 +51,9 @@ const Case kCases[] = {
     {"mp4_h264_turned180", with(recipe(Container::Mp4, StreamCodec::H264BFrames), [](auto& r) { r.turn = 180; }),
      160, 120},
     {"mp4_hevc_turned270", with(recipe(Container::Mp4, StreamCodec::Hevc), [](auto& r) { r.turn = 270; }), 160, 120},
+    // H.263 pictures of this size carry the pixel aspect 12:11: shown 4:3.
     {"3gp_h263", with(recipe(Container::ThreeGp, StreamCodec::H263), [](auto& r) { r.width = 176, r.height = 144; }),
-     176, 144},
+     192, 144},
     {"mkv_hevc", recipe(Container::Mkv, StreamCodec::Hevc), 160, 120},
     {"mp4_hevc10", recipe(Container::Mp4, StreamCodec::Hevc10), 160, 120},
     {"mkv_h264_vfr", with(recipe(Container::Mkv, StreamCodec::H264BFrames), [](auto& r) { r.vfr = true; }), 160, 120},

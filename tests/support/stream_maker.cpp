@@ -51,7 +51,7 @@ std::string encoderOptions(const StreamRecipe& r) {
       return "-c:v libvpx-vp9 -b:v 2M -deadline good -cpu-used 8 -auto-alt-ref 1 -lag-in-frames 8 -g " + g +
              " -pix_fmt yuv420p";
     case StreamCodec::Av1:
-      return "-c:v libaom-av1 -usage realtime -cpu-used 10 -b:v 2M -g " + g + " -pix_fmt yuv420p";
+      return "-c:v libaom-av1 -usage realtime -cpu-used 8 -b:v 2M -g " + g + " -pix_fmt yuv420p";
   }
   return {};
 }
@@ -174,7 +174,7 @@ std::string makeStreamVideo(const StreamRecipe& recipe) {
 
 std::vector<int> ffmpegFrameNumbers(const std::string& path) {
   const std::string cmd =
-      "ffmpeg -nostdin -v error -i '" + path + "' -map 0:v:0 -fps_mode passthrough -f image2pipe -c:v ppm -";
+      "ffmpeg -nostdin -v error -i '" + path + "' -map 0:v:0 -fps_mode passthrough -pix_fmt rgb24 -f image2pipe -c:v ppm -";
   FILE* pipe = popen(cmd.c_str(), "r");
   if (!pipe) fail("cannot start ffmpeg");
   std::vector<int> numbers;
