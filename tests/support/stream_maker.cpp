@@ -172,6 +172,21 @@ std::string makeStreamVideo(const StreamRecipe& recipe) {
   return path;
 }
 
+std::string loopedCopy(const std::string& path, int times) {
+  const std::string out = path + "-x" + std::to_string(times) + path.substr(path.rfind('.'));
+  if (fs::exists(out)) return out;
+  const int lock = ::open((out + ".lock").c_str(), O_CREAT | O_RDWR, 0644);
+  if (lock >= 0) ::flock(lock, LOCK_EX);
+  if (!fs::exists(out)) {
+    const std::string tmp = out + ".tmp" + std::to_string(getpid()) + path.substr(path.rfind('.'));
+    run("ffmpeg -nostdin -v error -y -stream_loop " + std::to_string(times - 1) + " -i '" + path +
+        "' -c copy -map 0:v '" + tmp + "'");
+    fs::rename(tmp, out);
+  }
+  if (lock >= 0) ::close(lock);
+  return out;
+}
+
 std::vector<int> ffmpegFrameNumbers(const std::string& path) {
   const std::string cmd =
       "ffmpeg -nostdin -v error -i '" + path + "' -map 0:v:0 -fps_mode passthrough -pix_fmt rgb24 -f image2pipe -c:v ppm -";

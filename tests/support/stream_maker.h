@@ -31,6 +31,10 @@ const char* streamCodecName(StreamCodec c);
 // Writes the video unless an identical one is already there; returns its path.
 std::string makeStreamVideo(const StreamRecipe& recipe);
 
+// The video played `times` times over, as one file (stream copies: quick to
+// make however long the result).
+std::string loopedCopy(const std::string& path, int times);
+
 // The pictures the ffmpeg program itself shows for a video (rotation applied,
 // every frame in presentation order, none left out or repeated), as the frame
 // numbers they carry; -1 where a picture does not read.
