@@ -31,6 +31,7 @@ constexpr auto kDecodeDeadline = std::chrono::milliseconds(3000);
 // More frames than ten hours at thirty a second: a file that claims more is
 // hostile, and the table stays at a few tens of megabytes.
 constexpr std::size_t kMaxFrames = std::size_t(1) << 20;
+constexpr int kStepBackWindow = 6;
 
 int interrupted(void* opaque) { return Clock::now() > *static_cast<Clock::time_point*>(opaque) ? 1 : 0; }
 
@@ -481,7 +482,10 @@ std::shared_ptr<const Surface> StreamDecoder::frame(int slot) {
   for (;;) {
     run = Run{};
     run.target = slot;
-    run.windowStart = std::max(0, slot - int(av_->pendingLimit));
+    // A few frames before the target are kept for steps back; before them,
+    // frames nothing refers to are left out, which spares a seek into a
+    // group of B-frames nearly half its decoding.
+    run.windowStart = std::max(0, slot - std::min(int(av_->pendingLimit), kStepBackWindow));
     run.fresh = fresh;
     decodeRun(run);
     // Started too late: the first picture is already past the target.
