@@ -12,6 +12,7 @@
 #include "platform/surfacewidget.h"
 #include "platform/video_decoder.h"
 #include "platform/video_device.h"
+#include "platform/video_stream.h"
 #include "tests/support/stream_maker.h"
 #include "tests/support/video_maker.h"
 
@@ -156,6 +157,9 @@ void BM_StreamRandomSeek(benchmark::State& state) {
   std::sort(ms.begin(), ms.end());
   state.counters["median_ms"] = ms[ms.size() / 2];
   state.counters["worst_ms"] = ms.back();
+  if (const pz::StreamDecoder* d = s.dev.streamDecoder())
+    state.counters["decoded_per_seek"] = double(d->stats().framesDecoded) / double(ms.size()),
+    state.counters["restarts"] = d->stats().seeks, state.counters["retries"] = d->stats().retries;
 }
 
 std::string nameOf(Codec c) { return pztest::codecName(c); }

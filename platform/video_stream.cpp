@@ -96,6 +96,9 @@ struct StreamDecoder::Av {
   FrameConverter converter;
   Surface upright;  // the converted picture before it is turned
   bool drained = false;
+  // After a seek: packets shown before this time precede the keyframe aimed
+  // at and are not decoded (AV_NOPTS_VALUE: none are passed over).
+  std::int64_t skipBefore = AV_NOPTS_VALUE;
   int counted = 0;  // decode order: packets sent since the start of the file
 
   void clearPending() {
@@ -308,6 +311,7 @@ void StreamDecoder::restart() {
     avcodec_flush_buffers(av_->cx);
   }
   av_->counted = 0;
+  av_->skipBefore = AV_NOPTS_VALUE;
   sessionValid_ = true;
   lastOut_ = -1;
   readIdx_ = -1;
@@ -319,7 +323,12 @@ void StreamDecoder::seekToKey(int decodeIndex) {
     return;
   }
   const Packet& k = packets_[std::size_t(decodeIndex)];
+  // The demuxers' seek tables do not agree on the times they hold (the MP4
+  // one runs ahead of the decode times it gives packets when an edit list
+  // shifts the start), so the seek aims early and the packets before the
+  // keyframe are passed over unread by the decoder.
   const std::int64_t ts = k.dts == AV_NOPTS_VALUE ? k.pts : std::min(k.pts, k.dts);
+  av_->skipBefore = k.pts;
   ++stats_.seeks;
   if (av_seek_frame(av_->fc, av_->stream, ts, AVSEEK_FLAG_BACKWARD) < 0) {
     restart();
@@ -439,6 +448,13 @@ bool StreamDecoder::decodeRun(Run& run) {
     if (pkt->stream_index != av_->stream || pkt->size <= 0 || (pkt->flags & AV_PKT_FLAG_CORRUPT)) {
       av_packet_unref(pkt);
       continue;
+    }
+    if (av_->skipBefore != AV_NOPTS_VALUE) {
+      if (pkt->pts != AV_NOPTS_VALUE && pkt->pts < av_->skipBefore) {
+        av_packet_unref(pkt);
+        continue;
+      }
+      av_->skipBefore = AV_NOPTS_VALUE;
     }
     // Frames an edit list cuts still feed the decoder as references; their
     // pictures are dropped by the decoder or, unknown here, ignored.
