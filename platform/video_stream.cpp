@@ -229,7 +229,10 @@ void StreamDecoder::scan(std::chrono::milliseconds budget) {
   av_->deadline = Clock::now() + budget;
   AVPacket* pkt = av_->pkt;
   std::size_t shown = 0;
-  while (shown < kMaxFrames && av_read_frame(av_->fc, pkt) >= 0) {
+  // Frames an edit list cuts count towards the bound too, at twice the
+  // number: a hostile file may mark every packet so.
+  while (shown < kMaxFrames && packets_.size() < 2 * kMaxFrames && Clock::now() < av_->deadline &&
+         av_read_frame(av_->fc, pkt) >= 0) {
     if (pkt->stream_index == av_->stream && pkt->size > 0 && !(pkt->flags & AV_PKT_FLAG_CORRUPT)) {
       const bool cut = pkt->flags & AV_PKT_FLAG_DISCARD;
       packets_.push_back({pkt->pts, pkt->dts, (pkt->flags & AV_PKT_FLAG_KEY) != 0, cut});
