@@ -174,6 +174,21 @@ std::string damagedCopy(const std::string& path, const std::string& tag, double 
   return out;
 }
 
+// A copy with bytes replaced `offset` bytes after the last `tag` (in an MP4
+// written by ffmpeg: inside the index, which comes last).
+std::string patched(const std::string& path, const std::string& name, const std::string& tag, std::size_t offset,
+                    const std::vector<unsigned char>& with) {
+  std::ifstream in(path, std::ios::binary);
+  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const std::size_t at = bytes.rfind(tag);
+  if (at != std::string::npos)
+    for (std::size_t i = 0; i < with.size() && at + offset + i < bytes.size(); ++i)
+      bytes[at + offset + i] = char(with[i]);
+  const std::string out = path + "-" + name + path.substr(path.rfind('.'));
+  std::ofstream(out, std::ios::binary) << bytes;
+  return out;
+}
+
 std::string errorOpening(const std::string& path) {
   pz::VideoDevice dev;
   try {
@@ -208,6 +223,8 @@ TEST(StreamVideoDamage, FilesThatCannotBeShownSayWhy) {
     std::string path;
     const char* says;
   } cases[] = {
+      // The sample description claims 65535 pixels across.
+      {patched(mp4, "wide", "avc1", 28, {0xFF, 0xFF}), "claims to be 65535"},
       {damagedCopy(mp4, "empty", 0, 0), "is empty"},
       // The index of a plain MP4 comes last: without it nothing is known.
       {damagedCopy(mp4, "half", 0.5, 0), "not an AVI video, or its header is damaged"},
