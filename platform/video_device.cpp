@@ -12,14 +12,16 @@ namespace pz {
 
 namespace {
 
-// AVI files start with a RIFF header of form "AVI ". They keep their own
+// Files the AVI reader takes (a RIFF header of form "AVI " and its
+// relatives "AVIX", "AVI\x19", "AMV ", and On2's "ON2 ... ON2f") keep their own
 // decoder, whose numbering rests on the AVI index; everything else is
 // recognised by the container's own probing.
 bool isAvi(const QString& fileName) {
   QFile f(fileName);
   char h[12];
-  return f.open(QIODevice::ReadOnly) && f.read(h, 12) == 12 && std::memcmp(h, "RIFF", 4) == 0 &&
-         std::memcmp(h + 8, "AVI", 3) == 0;
+  if (!f.open(QIODevice::ReadOnly) || f.read(h, 12) != 12) return false;
+  if (std::memcmp(h, "ON2 ", 4) == 0) return std::memcmp(h + 8, "ON2f", 4) == 0;
+  return std::memcmp(h, "RIFF", 4) == 0 && (std::memcmp(h + 8, "AVI", 3) == 0 || std::memcmp(h + 8, "AMV ", 4) == 0);
 }
 
 }  // namespace
