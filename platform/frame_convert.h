@@ -3,6 +3,7 @@
 // else goes through swscale.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -26,7 +27,13 @@ class FrameConverter {
   bool convert(const AVFrame* frame, Surface& dst);
 
  private:
+  // Pictures this large (2160p) are converted by two threads, half each.
+  static constexpr std::int64_t kThreadedPixels = 3840 * 2160 / 2;
+  bool convertThreaded(const AVFrame* frame, Surface& dst);
+
   SwsContext* sws_ = nullptr;
+  SwsContext* big_ = nullptr;
+  std::array<int, 5> bigKey_{};
   std::vector<std::uint8_t> scratch_;
 };
 

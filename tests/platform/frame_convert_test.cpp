@@ -68,6 +68,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(Row{AV_PIX_FMT_YUV420P, 120, 160}, Row{AV_PIX_FMT_YUV420P, 100, 8},
                       Row{AV_PIX_FMT_YUV420P, 36, 36}, Row{AV_PIX_FMT_YUV422P, 18, 5},
                       Row{AV_PIX_FMT_YUV444P, 120, 16}, Row{AV_PIX_FMT_YUV420P10LE, 72, 40},
-                      Row{AV_PIX_FMT_YUV420P, 1080, 4}, Row{AV_PIX_FMT_YUV420P, 160, 120}));
+                      Row{AV_PIX_FMT_YUV420P, 1080, 4}, Row{AV_PIX_FMT_YUV420P, 160, 120},
+                      // Large enough to be converted by two threads.
+                      Row{AV_PIX_FMT_YUV420P10LE, 3840, 2160}, Row{AV_PIX_FMT_YUV420P, 2560, 1440}));
 
 }  // namespace
