@@ -9,6 +9,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSlider>
+#include <QStringList>
 #include <QStyle>
 #include <QTimer>
 #include <QToolButton>
@@ -51,6 +52,17 @@ QLabel* label(QWidget* parent, const char* name, const QString& text, QRect geom
 }  // namespace
 
 QString aviFileFilter() { return pz::nameFilter(QStringLiteral("AVI Movies"), {QStringLiteral("*.avi")}); }
+
+QString allVideosFilter() {
+  QStringList patterns;
+  for (const char* ext : {"avi", "mp4", "m4v", "mov", "3gp", "mkv", "webm"}) {
+    QString p = QStringLiteral("*.");
+    for (const QChar c : QString::fromLatin1(ext))
+      p += c.isLetter() ? QStringLiteral("[%1%2]").arg(c, c.toUpper()) : QString(c);
+    patterns << p;
+  }
+  return QCoreApplication::translate("VideoPage", "All Videos") + QStringLiteral(" (%1)").arg(patterns.join(' '));
+}
 
 int scaledSide(int native, int percent) {
   const float v = float(native) * float(percent) / 100.0f;
@@ -175,7 +187,8 @@ void VideoPage::buildControls() {
 }
 
 void VideoPage::getavibuttonClick() {
-  const QString name = pz::prompter().openFileName(QStringLiteral("Get AVI File"), QString(), aviFileFilter());
+  const QString name = pz::prompter().openFileName(QStringLiteral("Get AVI File"), QString(),
+                                                   aviFileFilter() + QStringLiteral(";;") + allVideosFilter());
   if (name.isEmpty()) return;
   stopTimer();
   // The device opens first: a file it cannot read leaves the page as it was,

@@ -29,6 +29,9 @@ class Tpamain;
 
 // The open dialog's filter: AVI files (the dialog matches any case).
 QString aviFileFilter();
+// The dialog's second choice: every kind of video the page opens (the file's
+// content decides; the extensions only help the user find it).
+QString allVideosFilter();
 // The shown size for a percentage: native × percent / 100 in single
 // precision, rounded to nearest with halves to even.
 int scaledSide(int native, int percent);

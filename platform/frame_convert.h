@@ -3,6 +3,10 @@
 // else goes through swscale.
 #pragma once
 
+#include <array>
+#include <cstdint>
+#include <vector>
+
 #include "platform/surface.h"
 
 struct AVFrame;
@@ -23,7 +27,14 @@ class FrameConverter {
   bool convert(const AVFrame* frame, Surface& dst);
 
  private:
+  // Pictures this large (2160p) are converted by two threads, half each.
+  static constexpr std::int64_t kThreadedPixels = 3840 * 2160 / 2;
+  bool convertThreaded(const AVFrame* frame, Surface& dst);
+
   SwsContext* sws_ = nullptr;
+  SwsContext* big_ = nullptr;
+  std::array<int, 5> bigKey_{};
+  std::vector<std::uint8_t> scratch_;
 };
 
 }  // namespace pz

@@ -11,6 +11,7 @@
 
 #include "platform/frame_cache.h"
 #include "platform/surface.h"
+#include "platform/video_frames.h"
 #include "platform/video_index.h"
 
 namespace pz {
@@ -18,26 +19,26 @@ namespace pz {
 // Videos larger than this are refused: they are damaged or not meant for us.
 constexpr int kMaxVideoSide = 4096;
 
-class VideoDecoder {
+class VideoDecoder : public VideoFrames {
  public:
   // Opens and indexes the file; throws pz::Error with a message for the user.
   // Gives up after about `deadline` on files that never end or never parse.
   explicit VideoDecoder(const QString& path,
                         std::chrono::milliseconds deadline = std::chrono::milliseconds(1000));
-  ~VideoDecoder();
+  ~VideoDecoder() override;
   VideoDecoder(const VideoDecoder&) = delete;
   VideoDecoder& operator=(const VideoDecoder&) = delete;
 
-  int width() const { return width_; }
-  int height() const { return height_; }
-  int length() const { return index_.length(); }
+  int width() const override { return width_; }
+  int height() const override { return height_; }
+  int length() const override { return index_.length(); }
   const FrameIndex& index() const { return index_; }
   // How far the decoder's timestamps run ahead of the slots.
   int delay() const { return delay_; }
 
   // The picture shown at slot (clamped to the video), at natural size: the
   // frame itself, or for a dropped or undecodable frame the one before it.
-  std::shared_ptr<const Surface> frame(int slot);
+  std::shared_ptr<const Surface> frame(int slot) override;
 
   // Counters for tests and benchmarks.
   struct Stats {

@@ -1,11 +1,30 @@
 #include "platform/video_device.h"
 
+#include <QFile>
 #include <algorithm>
+#include <cstring>
 
 #include "platform/surfacewidget.h"
 #include "platform/video_decoder.h"
+#include "platform/video_stream.h"
 
 namespace pz {
+
+namespace {
+
+// Files the AVI reader takes (a RIFF header of form "AVI " and its
+// relatives "AVIX", "AVI\x19", "AMV ", and On2's "ON2 ... ON2f") keep their own
+// decoder, whose numbering rests on the AVI index; everything else is
+// recognised by the container's own probing.
+bool isAvi(const QString& fileName) {
+  QFile f(fileName);
+  char h[12];
+  if (!f.open(QIODevice::ReadOnly) || f.read(h, 12) != 12) return false;
+  if (std::memcmp(h, "ON2 ", 4) == 0) return std::memcmp(h + 8, "ON2f", 4) == 0;
+  return std::memcmp(h, "RIFF", 4) == 0 && (std::memcmp(h + 8, "AVI", 3) == 0 || std::memcmp(h + 8, "AMV ", 4) == 0);
+}
+
+}  // namespace
 
 VideoDevice::VideoDevice() = default;
 VideoDevice::~VideoDevice() = default;
@@ -13,11 +32,21 @@ VideoDevice::~VideoDevice() = default;
 void VideoDevice::open(const QString& fileName) {
   // Built completely before it replaces anything: a failed open keeps the
   // earlier video.
-  auto decoder = std::make_unique<VideoDecoder>(fileName);
+  std::unique_ptr<VideoFrames> decoder;
+  if (isAvi(fileName) || !QFile::exists(fileName)) {
+    decoder = std::make_unique<VideoDecoder>(fileName);
+  } else {
+    decoder = std::make_unique<StreamDecoder>(fileName);
+  }
   decoder_ = std::move(decoder);
   fileName_ = fileName;
   rect_ = {0, 0, decoder_->width(), decoder_->height()};
   show(1);
+}
+
+const VideoDecoder* VideoDevice::decoder() const { return dynamic_cast<const VideoDecoder*>(decoder_.get()); }
+const StreamDecoder* VideoDevice::streamDecoder() const {
+  return dynamic_cast<const StreamDecoder*>(decoder_.get());
 }
 
 void VideoDevice::close() {

@@ -1,4 +1,5 @@
-// The video device: an AVI video opened by name, shown in a display widget at
+// The video device: a video opened by name (AVI, or the MP4 and Matroska
+// families, told apart by their content), shown in a display widget at
 // a chosen rectangle, moved about by frames. Positions count frames from 1 to
 // length(); stepping and seeking draw the frame reached. Every frame shown is
 // exactly the frame asked for, or for a dropped frame the one before it.
@@ -13,6 +14,8 @@ namespace pz {
 
 class SurfaceWidget;
 class VideoDecoder;
+class StreamDecoder;
+class VideoFrames;
 
 class VideoDevice {
  public:
@@ -51,13 +54,15 @@ class VideoDevice {
   std::shared_ptr<const Surface> frame() const { return frame_; }
   // The frame as the display shows it, at the display rectangle's size.
   Surface shownFrame() const;
-  const VideoDecoder* decoder() const { return decoder_.get(); }
+  // The decoder behind an AVI video, or behind any other; null otherwise.
+  const VideoDecoder* decoder() const;
+  const StreamDecoder* streamDecoder() const;
 
  private:
   void show(int position);
   void draw();
 
-  std::unique_ptr<VideoDecoder> decoder_;
+  std::unique_ptr<VideoFrames> decoder_;
   QString fileName_;
   SurfaceWidget* display_ = nullptr;
   Rect rect_;

@@ -1,4 +1,5 @@
-// AVI files reach PinzFX's video page from anywhere on disk. The input is
+// Videos (AVI, the MP4 family, Matroska and WebM, told apart by their content)
+// reach PinzFX's video page from anywhere on disk. The input is
 // written to a file of its own and opened through the video device, as the
 // page opens it; then the page's moves follow: the last frame, the middle,
 // back to the first, steps both ways, a position the input picks, and the

@@ -22,6 +22,7 @@
 #include "platform/file_filter.h"
 #include "platform/prompt.h"
 #include "platform/surfacewidget.h"
+#include "tests/support/stream_maker.h"
 #include "tests/support/video_maker.h"
 
 namespace fx {
@@ -56,6 +57,20 @@ TEST(VideoFilter, MatchesAviInAnyCase) {
     EXPECT_TRUE(pz::nameFilterMatches(filter, QString::fromUtf8(name))) << name;
   for (const char* name : {"clip.avi.txt", "clip.mp4", "avi"})
     EXPECT_FALSE(pz::nameFilterMatches(filter, QString::fromUtf8(name))) << name;
+}
+
+TEST(VideoFilter, AllVideosMatchesEveryKindInAnyCase) {
+  const QString filter = allVideosFilter();
+  EXPECT_TRUE(filter.startsWith(QStringLiteral("All Videos (")));
+  const QStringList patterns = filter.section('(', 1).chopped(1).split(' ');
+  auto matches = [&](const QString& name) {
+    for (const QString& p : patterns)
+      if (QRegularExpression(QRegularExpression::wildcardToRegularExpression(p)).match(name).hasMatch()) return true;
+    return false;
+  };
+  for (const char* name : {"clip.avi", "Phone.MP4", "a.m4v", "IMG_0001.MOV", "old.3GP", "film.mkv", "web.WebM"})
+    EXPECT_TRUE(matches(name)) << name;
+  for (const char* name : {"clip.mp4.txt", "notes.txt", "mp4"}) EXPECT_FALSE(matches(name)) << name;
 }
 
 TEST(VideoSize, RoundsHalvesToEven) {
@@ -273,6 +288,32 @@ TEST_F(VideoWindow, CopiesReadTheFrameAsShown) {
   EXPECT_EQ(part->height(), 179);
   EXPECT_EQ(pztest::readFrameCode(*part), 42);
   EXPECT_EQ(part->pixel(0, 0), whole->pixel(0, 0));
+}
+
+TEST_F(VideoWindow, APhoneVideoShowsUprightAndCopiesWhatIsShown) {
+  // Held upright (120 x 160) and stored sideways, as phones record.
+  pztest::StreamRecipe r;
+  r.codec = pztest::StreamCodec::H264BFrames;
+  r.width = 120, r.height = 160, r.turn = 90;
+  open(QString::fromStdString(pztest::makeStreamVideo(r)));
+  EXPECT_EQ(page->aviframenumlabel->text(), QStringLiteral("Frame 1 of 60"));
+  EXPECT_EQ(page->avidisplay->width(), 120);
+  EXPECT_EQ(page->avidisplay->height(), 160);
+  EXPECT_EQ(page->avidimensionlabel->text(), QStringLiteral("Width: 120  Height: 160"));
+  EXPECT_EQ(shownNumber(), 1);
+  for (int i = 0; i < 9; ++i) EXPECT_TRUE(w.FormKeyDown(Qt::Key_Right));
+  EXPECT_EQ(page->aviframenumlabel->text(), QStringLiteral("Frame 10 of 60"));
+  EXPECT_EQ(shownNumber(), 10);
+  page->vidtrack->setValue(47);
+  EXPECT_EQ(shownNumber(), 47);
+  EXPECT_TRUE(w.FormKeyDown(Qt::Key_Left));
+  page->avispinupClick();  // 125 %: 150 x 200
+  sel()->chooseMode(SelectWhole);
+  auto whole = sel()->selectionBitmap();
+  ASSERT_TRUE(whole);
+  EXPECT_EQ(whole->width(), 150);
+  EXPECT_EQ(whole->height(), 200);
+  EXPECT_EQ(pztest::readFrameCode(*whole), 46);
 }
 
 TEST_F(VideoWindow, AFileThatCannotBeOpenedLeavesThePageAsItWas) {
