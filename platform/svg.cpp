@@ -1,8 +1,10 @@
-#include "platform/svg.h"
-
+// GLib's headers come before any Qt header: they use the word `signals`,
+// which Qt defines as a macro.
 #include <cairo.h>
 #include <gio/gio.h>
 #include <librsvg/rsvg.h>
+
+#include "platform/svg.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -122,13 +122,14 @@ TEST(SvgCorpus, RealDrawingsRenderCloseToASecondRenderer) {
     const Score s = compare(ours, theirs);
     std::printf("  %-60s %4dx%-4d close %5.1f%%  mean diff %5.2f\n", QFileInfo(path).fileName().toUtf8().constData(),
                 d->width(), d->height(), 100 * s.close, s.meanDiff);
-    EXPECT_GE(s.close, 0.90);
-    EXPECT_LE(s.meanDiff, 12.0);
-    // Something was drawn: a blank picture would match a blank one.
+    EXPECT_GE(s.close, 0.95);
+    EXPECT_LE(s.meanDiff, 6.0);
+    // Something was drawn: a blank picture would match a blank one. The
+    // tablet diagrams are thin lines on white.
     int inked = 0;
     for (int y = 0; y < h; ++y)
       for (int x = 0; x < w; ++x) inked += ours.pixel(x, y) != kWhite;
-    EXPECT_GT(inked, w * h / 100);
+    EXPECT_GT(inked, w * h / 200);
     worst = std::min(worst, s.close);
     ++checked;
   }
