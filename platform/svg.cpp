@@ -6,12 +6,21 @@
 
 #include "platform/svg.h"
 
+#include <signal.h>
+#include <sys/mman.h>
+#include <sys/wait.h>
+#include <time.h>
+#include <unistd.h>
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
+#include <cstring>
+#include <functional>
 
 namespace pz {
 
@@ -58,6 +67,49 @@ std::optional<QByteArray> inflate(const QByteArray& packed, QString* why) {
   }
   g_object_unref(in);
   return result;
+}
+
+// Runs `work` in a child process that shares `size` bytes of memory with us
+// and is killed after `seconds`: a drawing can ask for work without end (a
+// morphology filter of a huge radius over a large bitmap, references fanning
+// out a billion times) and librsvg cannot be interrupted, and a fault in it
+// must not take the program down. False when the child did not finish well;
+// `out` then keeps what it held.
+bool runLimited(std::size_t size, int seconds, const std::function<bool(void*)>& work, void* out) {
+  void* shared = mmap(nullptr, std::max<std::size_t>(size, 1), PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS,
+                      -1, 0);
+  if (shared == MAP_FAILED) return false;
+  std::memcpy(shared, out, size);
+  const pid_t pid = fork();
+  if (pid < 0) {
+    munmap(shared, std::max<std::size_t>(size, 1));
+    return false;
+  }
+  if (pid == 0) _exit(work(shared) ? 0 : 1);
+  timespec start{};
+  clock_gettime(CLOCK_MONOTONIC, &start);
+  int status = 0;
+  bool done = false;
+  for (long pause = 200000;; pause = std::min(pause * 2, 20000000L)) {
+    const pid_t r = waitpid(pid, &status, WNOHANG);
+    if (r == pid || (r < 0 && errno != EINTR)) {
+      done = r == pid;
+      break;
+    }
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    if (now.tv_sec - start.tv_sec >= seconds) {
+      kill(pid, SIGKILL);
+      waitpid(pid, &status, 0);
+      break;
+    }
+    const timespec nap{0, pause};
+    nanosleep(&nap, nullptr);
+  }
+  const bool ok = done && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+  if (ok) std::memcpy(out, shared, size);
+  munmap(shared, std::max<std::size_t>(size, 1));
+  return ok;
 }
 
 }  // namespace
@@ -107,13 +159,21 @@ std::optional<SvgDrawing> SvgDrawing::fromBytes(const QByteArray& raw, QString* 
       w = box.width;
       ht = box.height;
     } else {
-      // Neither a size nor a viewBox: the drawing's own extent from the origin.
-      RsvgRectangle viewport{0, 0, 1000, 1000}, ink{}, logical{};
-      GErrorHolder gerr;
-      if (rsvg_handle_get_geometry_for_layer(h, nullptr, &viewport, &ink, &logical, &gerr.e)) {
-        w = ink.x + ink.width;
-        ht = ink.y + ink.height;
-      }
+      // Neither a size nor a viewBox: the drawing's own extent from the
+      // origin, measured under the same time limit as drawing.
+      double extent[2] = {0, 0};
+      runLimited(
+          sizeof extent, kSvgRenderSeconds,
+          [h](void* mem) {
+            RsvgRectangle viewport{0, 0, 1000, 1000}, ink{}, logical{};
+            if (!rsvg_handle_get_geometry_for_layer(h, nullptr, &viewport, &ink, &logical, nullptr)) return false;
+            const double e[2] = {ink.x + ink.width, ink.y + ink.height};
+            std::memcpy(mem, e, sizeof e);
+            return true;
+          },
+          extent);
+      w = extent[0];
+      ht = extent[1];
     }
   }
   if (!std::isfinite(w) || !std::isfinite(ht) || w > kMaxSvgDeclaredSide || ht > kMaxSvgDeclaredSide)
@@ -128,6 +188,12 @@ std::optional<SvgDrawing> SvgDrawing::fromBytes(const QByteArray& raw, QString* 
   }
   d.width_ = std::max(1, int(std::lround(w)));
   d.height_ = std::max(1, int(std::lround(ht)));
+  // Drawn once now, so that a drawing that cannot be drawn in time is
+  // refused here rather than leaving the page white; the page's first
+  // renderings at this size then come from the cache.
+  bool complete = false;
+  d.render(d.width_, d.height_, &complete);
+  if (!complete) return fail(QCoreApplication::translate("SvgDrawing", "it takes too long to draw"));
   return d;
 }
 
@@ -148,25 +214,44 @@ std::optional<SvgDrawing> SvgDrawing::load(const QString& path, QString* error) 
   return d;
 }
 
-Surface SvgDrawing::render(int w, int h) const {
+Surface SvgDrawing::render(int w, int h, bool* complete) const {
+  if (complete) *complete = false;
   if (w <= 0 || h <= 0 || !handle_) return Surface();
+  if (cache_ && cache_->width() == w && cache_->height() == h) {
+    if (complete) *complete = true;
+    return *cache_;
+  }
   QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
   if (img.isNull()) return Surface();
   img.fill(Qt::white);  // transparent parts show white
-  cairo_surface_t* cs =
-      cairo_image_surface_create_for_data(img.bits(), CAIRO_FORMAT_ARGB32, w, h, int(img.bytesPerLine()));
-  cairo_t* cr = cairo_create(cs);
-  // The drawing lays itself out in its own viewport; the scale stretches that
-  // over the bitmap like a metafile.
-  cairo_scale(cr, w / nativeW_, h / nativeH_);
-  const RsvgRectangle viewport{0, 0, nativeW_, nativeH_};
-  GErrorHolder err;
-  // A drawing that stops part-way (a limit of the renderer) keeps what it drew.
-  rsvg_handle_render_document(static_cast<RsvgHandle*>(handle_.get()), cr, &viewport, &err.e);
-  cairo_destroy(cr);
-  cairo_surface_flush(cs);
-  cairo_surface_destroy(cs);
-  return Surface(img);
+  RsvgHandle* handle = static_cast<RsvgHandle*>(handle_.get());
+  const int stride = int(img.bytesPerLine());
+  const double nw = nativeW_, nh = nativeH_;
+  const bool ok = runLimited(
+      std::size_t(stride) * std::size_t(h), kSvgRenderSeconds,
+      [&](void* pixels) {
+        cairo_surface_t* cs =
+            cairo_image_surface_create_for_data(static_cast<uchar*>(pixels), CAIRO_FORMAT_ARGB32, w, h, stride);
+        cairo_t* cr = cairo_create(cs);
+        // The drawing lays itself out in its own viewport; the scale
+        // stretches that over the bitmap like a metafile.
+        cairo_scale(cr, w / nw, h / nh);
+        const RsvgRectangle viewport{0, 0, nw, nh};
+        // A drawing that stops part-way (a limit of the renderer) keeps what
+        // it drew.
+        rsvg_handle_render_document(handle, cr, &viewport, nullptr);
+        cairo_destroy(cr);
+        cairo_surface_flush(cs);
+        cairo_surface_destroy(cs);
+        return true;
+      },
+      img.bits());
+  Surface out(img);
+  if (ok) {
+    cache_ = std::make_shared<Surface>(out);
+    if (complete) *complete = true;
+  }
+  return out;
 }
 
 }  // namespace pz

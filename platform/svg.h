@@ -1,7 +1,8 @@
 // SVG and SVGZ drawings as pictures, rendered by librsvg through cairo.
 // A drawing is read from its bytes only: nothing outside the file is ever
 // opened (no linked images, no included files, no network), whatever the
-// drawing refers to. Inline data: images still show.
+// drawing refers to. Inline data: images still show. Drawing runs in a child
+// process under a time limit, so no drawing can hang or crash the program.
 #pragma once
 
 #include <QByteArray>
@@ -21,6 +22,8 @@ constexpr qint64 kMaxSvgBytes = 64LL * 1024 * 1024;
 constexpr int kMaxSvgNativeSide = 2000;
 // Sizes beyond this (or not finite) are nonsense and refused with a message.
 constexpr double kMaxSvgDeclaredSide = 100000;
+// Drawing (and measuring) runs in a child process killed after this long.
+constexpr int kSvgRenderSeconds = 15;
 
 class SvgDrawing {
  public:
@@ -36,13 +39,18 @@ class SvgDrawing {
   int width() const { return width_; }
   int height() const { return height_; }
 
-  // A w x h white bitmap with the drawing stretched over all of it.
-  Surface render(int w, int h) const;
+  // A w x h white bitmap with the drawing stretched over all of it. A
+  // drawing that takes longer than kSvgRenderSeconds, or makes the renderer
+  // fail, gives white; `complete` tells which.
+  Surface render(int w, int h, bool* complete = nullptr) const;
 
  private:
   std::shared_ptr<void> handle_;  // the RsvgHandle
   double nativeW_ = 0, nativeH_ = 0;  // the viewport the drawing lays itself out in
   int width_ = 0, height_ = 0;
+  // The last picture drawn: the page redraws at one size many times (marks
+  // erased, the window activated).
+  mutable std::shared_ptr<const Surface> cache_;
 };
 
 }  // namespace pz

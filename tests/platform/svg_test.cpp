@@ -210,6 +210,63 @@ INSTANTIATE_TEST_SUITE_P(
         HostileRow{"gzipBomb", gzipBomb}),
     [](const ::testing::TestParamInfo<HostileRow>& i) { return std::string(i.param.name); });
 
+// Drawings that are valid but make the renderer work: each is either
+// refused or drawn (as far as the renderer's limits let it) in bounded time.
+QByteArray useBomb() {
+  QByteArray body = "<defs><rect id=\"u0\" width=\"1\" height=\"1\"/>";
+  for (int i = 1; i <= 9; ++i) {
+    body += "<g id=\"u" + QByteArray::number(i) + "\">";
+    for (int k = 0; k < 10; ++k) body += "<use xlink:href=\"#u" + QByteArray::number(i - 1) + "\"/>";
+    body += "</g>";
+  }
+  body += "</defs><use xlink:href=\"#u9\"/>";
+  return svgDoc("width=\"100\" height=\"100\"", body.constData());
+}
+
+QByteArray deepNesting() {
+  QByteArray body;
+  for (int i = 0; i < 20000; ++i) body += "<g>";
+  body += "<rect width=\"10\" height=\"10\"/>";
+  for (int i = 0; i < 20000; ++i) body += "</g>";
+  return svgDoc("width=\"100\" height=\"100\"", body.constData());
+}
+
+QByteArray wideBlur() {
+  return svgDoc("width=\"2000\" height=\"2000\"",
+                "<filter id=\"f\" x=\"-1\" y=\"-1\" width=\"3\" height=\"3\"><feGaussianBlur stdDeviation=\"5000\"/>"
+                "<feMorphology radius=\"400\"/></filter><rect width=\"2000\" height=\"2000\" filter=\"url(#f)\"/>");
+}
+
+QByteArray manyShapes() {
+  QByteArray body;
+  for (int i = 0; i < 20000; ++i) body += "<circle cx=\"50\" cy=\"50\" r=\"40\" fill-opacity=\"0.01\"/>";
+  return svgDoc("width=\"100\" height=\"100\"", body.constData());
+}
+
+class SvgHeavy : public ::testing::TestWithParam<HostileRow> {};
+
+TEST_P(SvgHeavy, IsRefusedOrDrawnInBoundedTime) {
+  QElapsedTimer t;
+  t.start();
+  QString error;
+  auto d = SvgDrawing::fromBytes(GetParam().bytes(), &error);
+  if (d) {
+    // At 300 % of its size, the largest the page asks for.
+    const Surface s = d->render(d->width() * 3, d->height() * 3);
+    EXPECT_EQ(s.width(), d->width() * 3);
+  } else {
+    EXPECT_FALSE(error.isEmpty());
+  }
+  std::printf("  %s: %s in %lld ms\n", GetParam().name, d ? "drawn" : error.toUtf8().constData(),
+              static_cast<long long>(t.elapsed()));
+  EXPECT_LT(t.elapsed(), 2 * 1000 * (pz::kSvgRenderSeconds + 5));
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, SvgHeavy,
+                         ::testing::Values(HostileRow{"useBomb", useBomb}, HostileRow{"deepNesting", deepNesting},
+                                           HostileRow{"wideBlur", wideBlur}, HostileRow{"manyShapes", manyShapes}),
+                         [](const ::testing::TestParamInfo<HostileRow>& i) { return std::string(i.param.name); });
+
 TEST(SvgOutside, FilesBesideOrAnywhereAreNeverRead) {
   QTemporaryDir dir;
   auto put = [&](const QString& name, const QByteArray& bytes) {
