@@ -73,23 +73,24 @@ std::optional<QByteArray> inflate(const QByteArray& packed, QString* why) {
 // and is killed after `seconds`: a drawing can ask for work without end (a
 // morphology filter of a huge radius over a large bitmap, references fanning
 // out a billion times) and librsvg cannot be interrupted, and a fault in it
-// must not take the program down. False when the child did not finish well;
-// `out` then keeps what it held.
-bool runLimited(std::size_t size, int seconds, const std::function<bool(void*)>& work, void* out) {
+// must not take the program down. Unless the child finished its work, `out`
+// keeps what it held.
+enum class Run { Done, TimedOut, Failed };
+Run runLimited(std::size_t size, int seconds, const std::function<bool(void*)>& work, void* out) {
   void* shared = mmap(nullptr, std::max<std::size_t>(size, 1), PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS,
                       -1, 0);
-  if (shared == MAP_FAILED) return false;
+  if (shared == MAP_FAILED) return Run::Failed;
   std::memcpy(shared, out, size);
   const pid_t pid = fork();
   if (pid < 0) {
     munmap(shared, std::max<std::size_t>(size, 1));
-    return false;
+    return Run::Failed;
   }
   if (pid == 0) _exit(work(shared) ? 0 : 1);
   timespec start{};
   clock_gettime(CLOCK_MONOTONIC, &start);
   int status = 0;
-  bool done = false;
+  bool done = false, timedOut = false;
   for (long pause = 200000;; pause = std::min(pause * 2, 20000000L)) {
     const pid_t r = waitpid(pid, &status, WNOHANG);
     if (r == pid || (r < 0 && errno != EINTR)) {
@@ -101,6 +102,7 @@ bool runLimited(std::size_t size, int seconds, const std::function<bool(void*)>&
     if (now.tv_sec - start.tv_sec >= seconds) {
       kill(pid, SIGKILL);
       waitpid(pid, &status, 0);
+      timedOut = true;
       break;
     }
     const timespec nap{0, pause};
@@ -109,7 +111,7 @@ bool runLimited(std::size_t size, int seconds, const std::function<bool(void*)>&
   const bool ok = done && WIFEXITED(status) && WEXITSTATUS(status) == 0;
   if (ok) std::memcpy(out, shared, size);
   munmap(shared, std::max<std::size_t>(size, 1));
-  return ok;
+  return ok ? Run::Done : timedOut ? Run::TimedOut : Run::Failed;
 }
 
 }  // namespace
@@ -191,9 +193,10 @@ std::optional<SvgDrawing> SvgDrawing::fromBytes(const QByteArray& raw, QString* 
   // Drawn once now, so that a drawing that cannot be drawn in time is
   // refused here rather than leaving the page white; the page's first
   // renderings at this size then come from the cache.
-  bool complete = false;
-  d.render(d.width_, d.height_, &complete);
-  if (!complete) return fail(QCoreApplication::translate("SvgDrawing", "it takes too long to draw"));
+  bool complete = false, timedOut = false;
+  d.render(d.width_, d.height_, &complete, &timedOut);
+  if (timedOut) return fail(QCoreApplication::translate("SvgDrawing", "it takes too long to draw"));
+  if (!complete) return fail(QCoreApplication::translate("SvgDrawing", "the renderer failed on it"));
   return d;
 }
 
@@ -214,8 +217,9 @@ std::optional<SvgDrawing> SvgDrawing::load(const QString& path, QString* error) 
   return d;
 }
 
-Surface SvgDrawing::render(int w, int h, bool* complete) const {
+Surface SvgDrawing::render(int w, int h, bool* complete, bool* timedOut) const {
   if (complete) *complete = false;
+  if (timedOut) *timedOut = false;
   if (w <= 0 || h <= 0 || !handle_) return Surface();
   if (cache_ && cache_->width() == w && cache_->height() == h) {
     if (complete) *complete = true;
@@ -227,7 +231,7 @@ Surface SvgDrawing::render(int w, int h, bool* complete) const {
   RsvgHandle* handle = static_cast<RsvgHandle*>(handle_.get());
   const int stride = int(img.bytesPerLine());
   const double nw = nativeW_, nh = nativeH_;
-  const bool ok = runLimited(
+  const Run run = runLimited(
       std::size_t(stride) * std::size_t(h), kSvgRenderSeconds,
       [&](void* pixels) {
         cairo_surface_t* cs =
@@ -247,7 +251,8 @@ Surface SvgDrawing::render(int w, int h, bool* complete) const {
       },
       img.bits());
   Surface out(img);
-  if (ok) {
+  if (timedOut) *timedOut = run == Run::TimedOut;
+  if (run == Run::Done) {
     cache_ = std::make_shared<Surface>(out);
     if (complete) *complete = true;
   }

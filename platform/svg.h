@@ -41,8 +41,8 @@ class SvgDrawing {
 
   // A w x h white bitmap with the drawing stretched over all of it. A
   // drawing that takes longer than kSvgRenderSeconds, or makes the renderer
-  // fail, gives white; `complete` tells which.
-  Surface render(int w, int h, bool* complete = nullptr) const;
+  // fail, gives white; `complete` and `timedOut` tell which.
+  Surface render(int w, int h, bool* complete = nullptr, bool* timedOut = nullptr) const;
 
  private:
   std::shared_ptr<void> handle_;  // the RsvgHandle
