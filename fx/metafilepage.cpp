@@ -42,6 +42,7 @@ QString metafileSizeLabel(int w, int h) {
 pz::Surface renderHeldPicture(const MetafileState& m, int w, int h) {
   if (!m.holdsPicture() || w <= 0 || h <= 0) return pz::Surface();
   if (m.metafile) return pz::renderMetafile(*m.metafile, w, h);
+  if (m.svg) return m.svg->render(w, h);
   pz::Surface out(w, h, pz::kWhite);
   pz::stretchBlt(out, 0, 0, w, h, *m.bitmap, 0, 0, m.bitmap->width(), m.bitmap->height());
   return out;
@@ -166,19 +167,30 @@ void MetafilePage::updateClipboardButton() { wmffromclipboardbutt->setEnabled(pz
 void MetafilePage::wmfctrlpanelClick() { redraw(); }
 
 void MetafilePage::wmfbrowseforfilebuttonClick() {
-  const QString path = pz::prompter().openFileName(QStringLiteral("Open"), QString(), metafileFileFilter());
+  const QString path = pz::prompter().openFileName(
+      QStringLiteral("Open"), QString(),
+      pz::nameFilters({metafileFileFilter(),
+                       pz::nameFilter(tr("SVG Drawings"), {QStringLiteral("*.svg"), QStringLiteral("*.svgz")})}));
   if (path.isEmpty()) return;
   GroupBox5->show();
   GroupBox3->show();
   wmffilelabel->setText(QFileInfo(path).fileName());
   QString error;
-  auto m = pz::Metafile::load(path, &error, pz::screenDpi());
-  if (!m) throw pz::Error(error);  // the earlier picture stays held
-  st_.meta.metafile = std::move(m);
-  st_.meta.bitmap.reset();
   MetafileState& s = st_.meta;
-  s.metafileNativeWidth = s.pictureWidth() / 2;
-  s.metafileNativeHeight = s.pictureHeight() / 2;
+  if (pz::SvgDrawing::hasSvgExtension(path)) {
+    auto d = pz::SvgDrawing::load(path, &error);
+    if (!d) throw pz::Error(error);  // the earlier picture stays held
+    s.svg = std::move(d);
+    s.metafile.reset();
+  } else {
+    auto m = pz::Metafile::load(path, &error, pz::screenDpi());
+    if (!m) throw pz::Error(error);
+    s.metafile = std::move(m);
+    s.svg.reset();
+  }
+  s.bitmap.reset();
+  s.metafileNativeWidth = s.nativeWidth();
+  s.metafileNativeHeight = s.nativeHeight();
   wmfdimensionlabel->setText(metafileSizeLabel(s.metafileNativeWidth, s.metafileNativeHeight));
   wmfdisplay->surface().fill(pz::kWhite);
   wmfdisplay->showAll();
@@ -199,9 +211,10 @@ void MetafilePage::wmffromclipboardbuttClick() {
   MetafileState& s = st_.meta;
   s.metafile = std::move(pic->metafile);
   s.bitmap = std::move(pic->bitmap);
+  s.svg = std::move(pic->svg);
   wmffilelabel->clear();
-  s.metafileNativeWidth = s.pictureWidth() / 2;
-  s.metafileNativeHeight = s.pictureHeight() / 2;
+  s.metafileNativeWidth = s.nativeWidth();
+  s.metafileNativeHeight = s.nativeHeight();
   wmfdimensionlabel->setText(metafileSizeLabel(s.metafileNativeWidth, s.metafileNativeHeight));
   loaded();
   // Unlike a file load, the copy button keeps its state.

@@ -55,13 +55,8 @@ QString aviFileFilter() { return pz::nameFilter(QStringLiteral("AVI Movies"), {Q
 
 QString allVideosFilter() {
   QStringList patterns;
-  for (const char* ext : {"avi", "mp4", "m4v", "mov", "3gp", "mkv", "webm"}) {
-    QString p = QStringLiteral("*.");
-    for (const QChar c : QString::fromLatin1(ext))
-      p += c.isLetter() ? QStringLiteral("[%1%2]").arg(c, c.toUpper()) : QString(c);
-    patterns << p;
-  }
-  return QCoreApplication::translate("VideoPage", "All Videos") + QStringLiteral(" (%1)").arg(patterns.join(' '));
+  for (const char* ext : {"avi", "mp4", "m4v", "mov", "3gp", "mkv", "webm"}) patterns << QStringLiteral("*.") + QLatin1String(ext);
+  return pz::nameFilter(QCoreApplication::translate("VideoPage", "All Videos"), patterns);
 }
 
 int scaledSide(int native, int percent) {

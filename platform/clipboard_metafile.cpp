@@ -15,6 +15,8 @@ ClipFormat clipboardFormatKind(const QString& format) {
   if (type == QLatin1String("application/x-openoffice-wmf") || type == QLatin1String("image/wmf") ||
       type == QLatin1String("image/x-wmf"))
     return ClipFormat::Wmf;
+  if (type == QLatin1String("image/svg+xml") || type == QLatin1String("image/svg+xml-compressed"))
+    return ClipFormat::Svg;
   if (type.startsWith(QLatin1String("image/")) || type == QLatin1String("application/x-qt-image") ||
       type == QLatin1String("application/x-openoffice-bitmap"))
     return ClipFormat::Bitmap;
@@ -25,7 +27,7 @@ bool mimeHasMetafile(const QMimeData* m) {
   if (!m) return false;
   for (const QString& f : m->formats()) {
     const ClipFormat k = clipboardFormatKind(f);
-    if (k == ClipFormat::Emf || k == ClipFormat::Wmf) return true;
+    if (k == ClipFormat::Emf || k == ClipFormat::Wmf || k == ClipFormat::Svg) return true;
   }
   return false;
 }
@@ -41,8 +43,13 @@ std::optional<ClipboardPicture> pictureFromMime(const QMimeData* m, double dpi) 
         const QByteArray bytes = m->data(f);
         if (bytes.size() > kMaxMetafileBytes) break;
         auto mf = Metafile::fromBytes(bytes, Metafile::Source::Clipboard, nullptr, dpi);
-        if (mf) return ClipboardPicture{std::move(mf), std::nullopt};
+        if (mf) return ClipboardPicture{std::move(mf), std::nullopt, std::nullopt};
         break;  // unreadable: the next format may serve
+      }
+      case ClipFormat::Svg: {
+        auto svg = SvgDrawing::fromBytes(m->data(f));
+        if (svg) return ClipboardPicture{std::nullopt, std::nullopt, std::move(svg)};
+        break;
       }
       case ClipFormat::Bitmap: {
         QImage img;
@@ -51,7 +58,7 @@ std::optional<ClipboardPicture> pictureFromMime(const QMimeData* m, double dpi) 
         else
           img = QImage::fromData(m->data(f));
         if (!img.isNull() && img.width() <= kMaxMetafileSide * 4 && img.height() <= kMaxMetafileSide * 4)
-          return ClipboardPicture{std::nullopt, Surface(img)};
+          return ClipboardPicture{std::nullopt, Surface(img), std::nullopt};
         break;
       }
       case ClipFormat::None: break;
