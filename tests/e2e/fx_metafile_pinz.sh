@@ -22,8 +22,7 @@ to_rgb() { ffmpeg -loglevel error -y -i "$E2E_OUT/$1" -f rawvideo -pix_fmt rgb24
 
 cd /
 E2E_MAP="$WORK/pinz.map"
-"$PROG/pinz" 2> "$WORK/pinz.err" &
-cleanup_pids+=($!)
+x_start "$WORK/pinz.err" "$PROG/pinz"
 wait_window "Pinzola -- \(untitled\)" 30 > /dev/null
 wait_window "^PINZOLA$" > /dev/null
 click BitBtn1

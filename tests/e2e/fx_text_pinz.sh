@@ -11,8 +11,7 @@ work_dir
 export PINZ_WIDGET_MAP="$WORK/%a.map"
 
 cd /
-"$PROG/pinz" 2> "$WORK/pinz.err" &
-cleanup_pids+=($!)
+x_start "$WORK/pinz.err" "$PROG/pinz"
 wait_window "Pinzola -- \(untitled\)" > /dev/null
 # The about window of the first paint: its OK button.
 wait_window "^PINZOLA$" > /dev/null

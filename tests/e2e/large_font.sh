@@ -30,9 +30,8 @@ run_case() {
   start_wm
   xprop -root -f RESOURCE_MANAGER 8s -set RESOURCE_MANAGER "Xft.dpi:	$dpi"$'\n'
   rm -f "$(map_of pinz)"
-  (cd / && exec env "$@" "$PROG/pinz") 2> "$WORK/pinz-$name.err" &
-  pid=$!
-  cleanup_pids+=($pid)
+  x_start "$WORK/pinz-$name.err" env "$@" "$PROG/pinz"
+  pid=$X_PID
   id=$(wait_window "^PINZOLA$" 30)
   sleep 1.5
   [[ $(visible_pinzola) -eq 1 ]] || { echo "$name: two PINZOLA windows at once" >&2; return 1; }

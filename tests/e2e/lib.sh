@@ -134,13 +134,33 @@ wait_for() {
   echo "gave up waiting for: $*" >&2
   return 1
 }
+# x_start ERRFILE COMMAND...: starts a program from / in the background, its
+# pid in X_PID, its errors in ERRFILE. On a loaded machine the X server now
+# and then refuses a connection; a program that ended for that reason alone
+# is started again, any other end is left for the caller to see.
+x_start() {
+  local err=$1 attempt
+  shift
+  for attempt in 1 2 3; do
+    (cd / && exec "$@") 2> "$err" &
+    X_PID=$!
+    cleanup_pids+=($X_PID)
+    for _ in $(seq 1 150); do
+      xdotool search --pid "$X_PID" > /dev/null 2>&1 && return 0
+      kill -0 "$X_PID" 2> /dev/null || break
+      sleep 0.2
+    done
+    kill -0 "$X_PID" 2> /dev/null && return 0
+    grep -q "could not connect to display" "$err" 2> /dev/null || return 0
+    echo "x_start: the X server refused $1 (try $attempt), starting it again" >&2
+  done
+}
 # fx_start LETTER: starts pinzfx on its page from / (as pinz starts it), its
 # pid in FX, and waits for its window.
 fx_start() {
   cd /
-  "$PROG/pinzfx" "$1" 2> "$WORK/pinzfx.err" &
-  FX=$!
-  cleanup_pids+=($FX)
+  x_start "$WORK/pinzfx.err" "$PROG/pinzfx" "$1"
+  FX=$X_PID
   wait_window "^PinzFX$" > /dev/null
 }
 # wait_pid PID [SECONDS]: waits for a process to end.
@@ -156,11 +176,19 @@ wait_pid() {
 # start_wm: a small window manager (openbox) on the private server, so the
 # programs meet decorations, reparenting and focus handling as on a desktop.
 start_wm() {
-  openbox --sm-disable > /dev/null 2>&1 &
-  cleanup_pids+=($!)
-  for _ in $(seq 1 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2> /dev/null | grep -q "window id" && return 0
-    sleep 0.1
+  local attempt pid
+  # A start whose X connection was refused ends at once: start it again. A
+  # loaded machine may take a while before openbox announces itself.
+  for attempt in 1 2 3; do
+    openbox --sm-disable > /dev/null 2>&1 &
+    pid=$!
+    cleanup_pids+=($pid)
+    for _ in $(seq 1 300); do
+      xprop -root _NET_SUPPORTING_WM_CHECK 2> /dev/null | grep -q "window id" && return 0
+      kill -0 "$pid" 2> /dev/null || break
+      sleep 0.1
+    done
+    kill -0 "$pid" 2> /dev/null && break
   done
   echo "the window manager did not start" >&2
   return 1
@@ -171,8 +199,7 @@ start_wm() {
 pinz_start() {
   cp -r "$PROG" "$1/pinzola"
   rm -f "$1/pinzola/user/"*
-  (cd / && exec "$1/pinzola/pinz") 2> "$1/pinz.err" &
-  cleanup_pids+=($!)
+  x_start "$1/pinz.err" "$1/pinzola/pinz"
   wait_window "^PINZOLA$" 30 > /dev/null
   click BitBtn1
   wait_gone "^PINZOLA$"

@@ -12,8 +12,7 @@ rm -f "$WORK/pinzola/user/"*
 export PINZ_WIDGET_MAP="$WORK/map.txt"
 
 cd /
-"$WORK/pinzola/pinz" 2> "$WORK/pinz.err" &
-cleanup_pids+=($!)
+x_start "$WORK/pinz.err" "$WORK/pinzola/pinz"
 about=$(wait_window "^PINZOLA$")
 sleep 0.5
 xdotool mousemove --window "$about" 324 188 click 1

@@ -6,8 +6,7 @@
 source "$(dirname "$0")/lib.sh" "$1" "$2"
 start_xvfb
 cd /
-"$PROG/pinz" 2> "$E2E_OUT/paint.err" &
-cleanup_pids+=($!)
+x_start "$E2E_OUT/paint.err" "$PROG/pinz"
 wait_window "Pinzola -- \(untitled\)" > /dev/null
 click BitBtn1  # the about window's OK
 wait_gone "^PINZOLA$"

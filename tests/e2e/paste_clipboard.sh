@@ -10,8 +10,7 @@ start_xvfb
 work_dir
 
 cd /
-"$PROG/pinz" 2> "$WORK/pinz.err" &
-cleanup_pids+=($!)
+x_start "$WORK/pinz.err" "$PROG/pinz"
 about=$(wait_window "^PINZOLA$")
 xdotool mousemove --window "$about" 324 188 click 1
 main=$(wait_window "Pinzola -- \(untitled\)")

@@ -81,8 +81,7 @@ sleep 1
 
 start_xvfb
 cd /
-"$PROG/pinz" 2> "$E2E_OUT/paste_print_pinz.err" &
-cleanup_pids+=($!)
+x_start "$E2E_OUT/paste_print_pinz.err" "$PROG/pinz"
 about=$(wait_window "^PINZOLA$")
 xdotool mousemove --window "$about" 324 188 click 1
 main=$(wait_window "Pinzola -- \(untitled\)")

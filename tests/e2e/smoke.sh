@@ -4,8 +4,7 @@
 source "$(dirname "$0")/lib.sh" "$1" "$2"
 start_xvfb
 cd /
-"$PROG/pinz" 2> /dev/null &
-cleanup_pids+=($!)
+x_start "$(mktemp)" "$PROG/pinz"
 wait_window "Pinzola -- \(untitled\)" > /dev/null
 wait_window "^PINZOLA$" > /dev/null
 sleep 1

@@ -42,8 +42,7 @@ PY
 
 pinz_dir="$WORK"
 cp -r "$PROG" "$pinz_dir/pinzola"
-(cd / && exec "$pinz_dir/pinzola/pinz") 2> "$WORK/pinz.err" &
-cleanup_pids+=($!)
+x_start "$WORK/pinz.err" "$pinz_dir/pinzola/pinz"
 about=$(wait_window "^PINZOLA$" 30)
 sleep 0.5
 read -r f fn d < <(hints "$about")
