@@ -1,5 +1,6 @@
 #include "platform/printer.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QPageLayout>
 #include <QPainter>
@@ -21,25 +22,25 @@ bool runPrinterSetup(QPrinter& printer, QWidget* parent) {
   dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
   dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
   dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
-  dialog.setWindowTitle(QStringLiteral("Print Setup"));
+  dialog.setWindowTitle(QCoreApplication::translate("pz::Platform", "Print Setup"));
   // Choosing here prints nothing, so the button says what it does.
   for (QDialogButtonBox* box : dialog.findChildren<QDialogButtonBox*>())
-    if (QPushButton* ok = box->button(QDialogButtonBox::Ok)) ok->setText(QStringLiteral("OK"));
+    if (QPushButton* ok = box->button(QDialogButtonBox::Ok)) ok->setText(QCoreApplication::translate("pz::Platform", "OK"));
   return dialog.exec() == QDialog::Accepted;
 }
 
 QString printerProblem(const QPrinter& printer) {
   if (printer.outputFormat() == QPrinter::PdfFormat) {
-    return printer.outputFileName().isEmpty() ? QStringLiteral("No file was given to print into.") : QString();
+    return printer.outputFileName().isEmpty() ? QCoreApplication::translate("pz::Platform", "No file was given to print into.") : QString();
   }
   if (printer.printerName().isEmpty()) {
     // The printer object may have been made before a queue existed.
     if (QPrinterInfo::defaultPrinter().isNull())
-      return QStringLiteral("There is no default printer currently selected.");
+      return QCoreApplication::translate("pz::Platform", "There is no default printer currently selected.");
     return QString();
   }
   if (!printer.isValid() || QPrinterInfo::printerInfo(printer.printerName()).isNull())
-    return QStringLiteral("The printer \"%1\" is not available.").arg(printer.printerName());
+    return QCoreApplication::translate("pz::Platform", "The printer \"%1\" is not available.").arg(printer.printerName());
   return QString();
 }
 
@@ -63,13 +64,13 @@ bool printSurface(QPrinter& printer, const Surface& s, const QRect& target, QStr
   }
   QPainter painter;
   if (!painter.begin(&printer)) {
-    if (error) *error = QStringLiteral("The printer could not start the page.");
+    if (error) *error = QCoreApplication::translate("pz::Platform", "The printer could not start the page.");
     return false;
   }
   painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
   painter.drawImage(target, s.toRgb32());
   if (!painter.end()) {
-    if (error) *error = QStringLiteral("The page could not be sent to the printer.");
+    if (error) *error = QCoreApplication::translate("pz::Platform", "The page could not be sent to the printer.");
     return false;
   }
   return true;

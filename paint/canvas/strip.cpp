@@ -136,7 +136,7 @@ void Tmainpinz::drawOptionsStrip() {
   }
   if (st.currentTool == ToolTextureBrush) conlycheck->show();
   if (st.currentTool == ToolWaterPen || st.currentTool == ToolWaterPenMix) {
-    spinlabel->setText(QStringLiteral("Water %"));
+    spinlabel->setText(tr("Water %"));
     spinlabel->adjustSize();
     spinlabel->show();
     waterspin->show();

@@ -19,6 +19,8 @@ class ClickImage;
 class SurfaceWidget;
 
 class Tpalpinz : public QDialog {
+  Q_OBJECT
+
  public:
   Tpalpinz(PaintState& st, QWidget* parent = nullptr);
 
