@@ -1,0 +1,167 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>Content</name>
+    <message>
+        <source>airplane</source>
+        <translation>Flugzeug</translation>
+    </message>
+    <message>
+        <source>apple tree</source>
+        <translation>Apfelbaum</translation>
+    </message>
+    <message>
+        <source>balloons</source>
+        <translation>Luftballons</translation>
+    </message>
+    <message>
+        <source>bird</source>
+        <translation>Vogel</translation>
+    </message>
+    <message>
+        <source>birthday cake</source>
+        <translation>Geburtstagstorte</translation>
+    </message>
+    <message>
+        <source>butterfly</source>
+        <translation>Schmetterling</translation>
+    </message>
+    <message>
+        <source>by the sea</source>
+        <translation>Am Meer</translation>
+    </message>
+    <message>
+        <source>car</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>castle</source>
+        <translation>Burg</translation>
+    </message>
+    <message>
+        <source>cat</source>
+        <translation>Katze</translation>
+    </message>
+    <message>
+        <source>crown</source>
+        <translation>Krone</translation>
+    </message>
+    <message>
+        <source>daisy</source>
+        <translation>Gänseblümchen</translation>
+    </message>
+    <message>
+        <source>dinosaur</source>
+        <translation>Dinosaurier</translation>
+    </message>
+    <message>
+        <source>dog</source>
+        <translation>Hund</translation>
+    </message>
+    <message>
+        <source>dragon</source>
+        <translation>Drache</translation>
+    </message>
+    <message>
+        <source>fish</source>
+        <translation>Fisch</translation>
+    </message>
+    <message>
+        <source>flowers</source>
+        <translation>Blumen</translation>
+    </message>
+    <message>
+        <source>heart</source>
+        <translation>Herz</translation>
+    </message>
+    <message>
+        <source>house</source>
+        <translation>Haus</translation>
+    </message>
+    <message>
+        <source>ice cream</source>
+        <translation>Eis</translation>
+    </message>
+    <message>
+        <source>ladybug</source>
+        <translation>Marienkäfer</translation>
+    </message>
+    <message>
+        <source>mandala</source>
+        <translation>Mandala</translation>
+    </message>
+    <message>
+        <source>moon</source>
+        <translation>Mond</translation>
+    </message>
+    <message>
+        <source>nature</source>
+        <translation>Natur</translation>
+    </message>
+    <message>
+        <source>owl</source>
+        <translation>Eule</translation>
+    </message>
+    <message>
+        <source>people</source>
+        <translation>Menschen</translation>
+    </message>
+    <message>
+        <source>pinzola&apos;s favorite colors</source>
+        <translation>Pinzolas Lieblingsfarben</translation>
+    </message>
+    <message>
+        <source>rain cloud</source>
+        <translation>Regenwolke</translation>
+    </message>
+    <message>
+        <source>rainbow</source>
+        <translation>Regenbogen</translation>
+    </message>
+    <message>
+        <source>robot</source>
+        <translation>Roboter</translation>
+    </message>
+    <message>
+        <source>rocket</source>
+        <translation>Rakete</translation>
+    </message>
+    <message>
+        <source>rocket in space</source>
+        <translation>Rakete im Weltall</translation>
+    </message>
+    <message>
+        <source>sailboat</source>
+        <translation>Segelboot</translation>
+    </message>
+    <message>
+        <source>smiley</source>
+        <translation>Smiley</translation>
+    </message>
+    <message>
+        <source>soft pastels</source>
+        <translation>Zarte Pastellfarben</translation>
+    </message>
+    <message>
+        <source>star</source>
+        <translation>Stern</translation>
+    </message>
+    <message>
+        <source>sun</source>
+        <translation>Sonne</translation>
+    </message>
+    <message>
+        <source>train</source>
+        <translation>Zug</translation>
+    </message>
+    <message>
+        <source>tulip</source>
+        <translation>Tulpe</translation>
+    </message>
+    <message>
+        <source>turtle</source>
+        <translation>Schildkröte</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,167 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl">
+<context>
+    <name>Content</name>
+    <message>
+        <source>airplane</source>
+        <translation>vliegtuig</translation>
+    </message>
+    <message>
+        <source>apple tree</source>
+        <translation>appelboom</translation>
+    </message>
+    <message>
+        <source>balloons</source>
+        <translation>ballonnen</translation>
+    </message>
+    <message>
+        <source>bird</source>
+        <translation>vogel</translation>
+    </message>
+    <message>
+        <source>birthday cake</source>
+        <translation>verjaardagstaart</translation>
+    </message>
+    <message>
+        <source>butterfly</source>
+        <translation>vlinder</translation>
+    </message>
+    <message>
+        <source>by the sea</source>
+        <translation>aan zee</translation>
+    </message>
+    <message>
+        <source>car</source>
+        <translation>auto</translation>
+    </message>
+    <message>
+        <source>castle</source>
+        <translation>kasteel</translation>
+    </message>
+    <message>
+        <source>cat</source>
+        <translation>kat</translation>
+    </message>
+    <message>
+        <source>crown</source>
+        <translation>kroon</translation>
+    </message>
+    <message>
+        <source>daisy</source>
+        <translation>madeliefje</translation>
+    </message>
+    <message>
+        <source>dinosaur</source>
+        <translation>dinosaurus</translation>
+    </message>
+    <message>
+        <source>dog</source>
+        <translation>hond</translation>
+    </message>
+    <message>
+        <source>dragon</source>
+        <translation>draak</translation>
+    </message>
+    <message>
+        <source>fish</source>
+        <translation>vis</translation>
+    </message>
+    <message>
+        <source>flowers</source>
+        <translation>bloemen</translation>
+    </message>
+    <message>
+        <source>heart</source>
+        <translation>hart</translation>
+    </message>
+    <message>
+        <source>house</source>
+        <translation>huis</translation>
+    </message>
+    <message>
+        <source>ice cream</source>
+        <translation>ijsje</translation>
+    </message>
+    <message>
+        <source>ladybug</source>
+        <translation>lieveheersbeestje</translation>
+    </message>
+    <message>
+        <source>mandala</source>
+        <translation>mandala</translation>
+    </message>
+    <message>
+        <source>moon</source>
+        <translation>maan</translation>
+    </message>
+    <message>
+        <source>nature</source>
+        <translation>natuur</translation>
+    </message>
+    <message>
+        <source>owl</source>
+        <translation>uil</translation>
+    </message>
+    <message>
+        <source>people</source>
+        <translation>mensen</translation>
+    </message>
+    <message>
+        <source>pinzola&apos;s favorite colors</source>
+        <translation>Pinzola&apos;s lievelingskleuren</translation>
+    </message>
+    <message>
+        <source>rain cloud</source>
+        <translation>regenwolk</translation>
+    </message>
+    <message>
+        <source>rainbow</source>
+        <translation>regenboog</translation>
+    </message>
+    <message>
+        <source>robot</source>
+        <translation>robot</translation>
+    </message>
+    <message>
+        <source>rocket</source>
+        <translation>raket</translation>
+    </message>
+    <message>
+        <source>rocket in space</source>
+        <translation>raket in de ruimte</translation>
+    </message>
+    <message>
+        <source>sailboat</source>
+        <translation>zeilboot</translation>
+    </message>
+    <message>
+        <source>smiley</source>
+        <translation>smiley</translation>
+    </message>
+    <message>
+        <source>soft pastels</source>
+        <translation>zachte pasteltinten</translation>
+    </message>
+    <message>
+        <source>star</source>
+        <translation>ster</translation>
+    </message>
+    <message>
+        <source>sun</source>
+        <translation>zon</translation>
+    </message>
+    <message>
+        <source>train</source>
+        <translation>trein</translation>
+    </message>
+    <message>
+        <source>tulip</source>
+        <translation>tulp</translation>
+    </message>
+    <message>
+        <source>turtle</source>
+        <translation>schildpad</translation>
+    </message>
+</context>
+</TS>
