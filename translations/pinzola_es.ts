@@ -5,1041 +5,1044 @@
     <name>fx::AreaSelect</name>
     <message>
         <source> Area Select </source>
-        <translation type="unfinished"></translation>
+        <translation> Elegir zona </translation>
     </message>
     <message>
         <source>Copy a rectangular area</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar un rectángulo</translation>
     </message>
     <message>
         <source>Copy irregular area</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar una forma libre</translation>
     </message>
     <message>
         <source>Copy the whole image</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar toda la imagen</translation>
     </message>
     <message>
         <source>Copy Selected Area to Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar la zona elegida</translation>
     </message>
     <message>
         <source>Return to Pinzola</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver a Pinzola</translation>
     </message>
 </context>
 <context>
     <name>fx::MetafilePage</name>
     <message>
         <source>Width: %1  Height: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancho: %1  Alto: %2</translation>
     </message>
     <message>
         <source>Browse System for WMF File...</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar un archivo WMF...</translation>
     </message>
     <message>
         <source>Retrieve WMF File from Clipboard...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tomar el WMF del portapapeles...</translation>
     </message>
     <message>
         <source> Size </source>
-        <translation type="unfinished"></translation>
+        <translation> Tamaño </translation>
     </message>
     <message>
         <source>Make the image larger</source>
-        <translation type="unfinished"></translation>
+        <translation>Agrandar la imagen</translation>
     </message>
     <message>
         <source>Make the image smaller</source>
-        <translation type="unfinished"></translation>
+        <translation>Achicar la imagen</translation>
     </message>
     <message>
         <source>Native Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño original</translation>
     </message>
     <message>
         <source>Set the image to normal size</source>
-        <translation type="unfinished"></translation>
+        <translation>Poner la imagen en su tamaño normal</translation>
     </message>
     <message>
         <source>Width:               Height:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancho:               Alto:</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <source>Windows Metafiles (*.[wW][mM][fF] *.[eE][mM][fF])</source>
-        <translation type="unfinished"></translation>
+        <translation>Metarchivos de Windows (*.[wW][mM][fF] *.[eE][mM][fF])</translation>
     </message>
     <message>
         <source>The picture on the clipboard cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer la imagen del portapapeles.</translation>
     </message>
 </context>
 <context>
     <name>fx::TextPage</name>
     <message>
         <source>Text Effect:</source>
-        <translation type="unfinished"></translation>
+        <translation>Efecto de texto:</translation>
     </message>
     <message>
         <source>Choose test style here</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige el estilo aquí</translation>
     </message>
     <message>
         <source>Click to choose background color</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic para elegir el color del fondo</translation>
     </message>
     <message>
         <source>Click to choose foreground color</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic para elegir el color de las letras</translation>
     </message>
     <message>
         <source>Choose lettering style here</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige el tipo de letra aquí</translation>
     </message>
     <message>
         <source>Choose lettering size here</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige el tamaño de letra aquí</translation>
     </message>
     <message>
         <source>Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>Cursiva</translation>
     </message>
     <message>
         <source>Make your text italic</source>
-        <translation type="unfinished"></translation>
+        <translation>Poner el texto en cursiva</translation>
     </message>
     <message>
         <source>Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>Negrita</translation>
     </message>
     <message>
         <source>Make your text bold</source>
-        <translation type="unfinished"></translation>
+        <translation>Poner el texto en negrita</translation>
     </message>
     <message>
         <source>Enter Text Here</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe tu texto aquí</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer</translation>
     </message>
     <message>
         <source>Undo last action</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer lo último</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar</translation>
     </message>
     <message>
         <source>Clear the screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar todo</translation>
     </message>
     <message>
         <source>Shadow Depth:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sombra:</translation>
     </message>
     <message>
         <source>Click to change the depth</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic para cambiar la sombra</translation>
     </message>
     <message>
         <source>1 Pixel</source>
-        <translation type="unfinished"></translation>
+        <translation>1 píxel</translation>
     </message>
     <message>
         <source>Direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección</translation>
     </message>
     <message>
         <source>%1 Pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 píxeles</translation>
     </message>
 </context>
 <context>
     <name>fx::Tpamain</name>
     <message>
         <source>Grab Frame from AVI File</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen de una película AVI</translation>
     </message>
     <message>
         <source>Add Text Effect</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto con efecto</translation>
     </message>
     <message>
         <source>Vector Graphic Image to Bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Dibujo vectorial a imagen</translation>
     </message>
     <message>
         <source>This application can only be executed from Pinzola.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este programa solo se puede abrir desde Pinzola.</translation>
     </message>
 </context>
 <context>
     <name>fx::Trotator</name>
     <message>
         <source>Set Text Rotation Angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Girar el texto</translation>
     </message>
     <message>
         <source>%1 Degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 grados</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Example</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejemplo</translation>
     </message>
 </context>
 <context>
     <name>fx::VideoPage</name>
     <message>
         <source>AVI Movies (*.[aA][vV][iI])</source>
-        <translation type="unfinished"></translation>
+        <translation>Películas AVI (*.[aA][vV][iI])</translation>
     </message>
     <message>
         <source>Get AVI File...</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir película AVI...</translation>
     </message>
     <message>
         <source> Playback Control </source>
-        <translation type="unfinished"></translation>
+        <translation> Reproducir </translation>
     </message>
     <message>
         <source>PLAY</source>
-        <translation type="unfinished"></translation>
+        <translation>REPRODUCIR</translation>
     </message>
     <message>
         <source>STOP</source>
-        <translation type="unfinished"></translation>
+        <translation>PARAR</translation>
     </message>
     <message>
         <source>Move Back One Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Una imagen atrás</translation>
     </message>
     <message>
         <source>Move Ahead One Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Una imagen adelante</translation>
     </message>
     <message>
         <source>Click and drag the pointer to move about in the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic y arrastra para moverte por la película</translation>
     </message>
     <message>
         <source>Frame   of </source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen   de </translation>
     </message>
     <message>
         <source>Speed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad:</translation>
     </message>
     <message>
         <source>%1 mS</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ms</translation>
     </message>
     <message>
         <source> Frame Size </source>
-        <translation type="unfinished"></translation>
+        <translation> Tamaño de imagen </translation>
     </message>
     <message>
         <source>Make it larger</source>
-        <translation type="unfinished"></translation>
+        <translation>Agrandar</translation>
     </message>
     <message>
         <source>Make it smaller</source>
-        <translation type="unfinished"></translation>
+        <translation>Achicar</translation>
     </message>
     <message>
         <source>Native Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño original</translation>
     </message>
     <message>
         <source>Set image to normal size</source>
-        <translation type="unfinished"></translation>
+        <translation>Poner la imagen en su tamaño normal</translation>
     </message>
     <message>
         <source>Width:               Height:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancho:               Alto:</translation>
     </message>
     <message>
         <source>Get AVI File</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir película AVI</translation>
     </message>
     <message>
         <source>Width: %1  Height: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancho: %1  Alto: %2</translation>
     </message>
     <message>
         <source>Frame %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen %1 de %2</translation>
     </message>
 </context>
 <context>
     <name>pz::Canvas</name>
     <message>
         <source>Pinzola cannot start: the art file %1 is missing or unreadable (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Pinzola no puede empezar: falta el archivo de dibujos %1 o no se puede leer (%2).</translation>
     </message>
     <message>
         <source>Paint, color and play!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Pinta, colorea y juega!</translation>
     </message>
 </context>
 <context>
     <name>pz::Files</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Click a name to see it</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic en un nombre</translation>
     </message>
     <message>
         <source>Pinzola -- (untitled)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pinzola -- (sin nombre)</translation>
     </message>
     <message>
         <source>Pinzola -- %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pinzola -- %1</translation>
     </message>
     <message>
         <source>Pinzola -- using %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pinzola -- con %1</translation>
     </message>
     <message>
         <source>Pinzola -- adjusting colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Pinzola -- ajustando los colores</translation>
     </message>
     <message>
         <source>%1%</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %</translation>
     </message>
     <message>
         <source>%1already exists. Overwrite?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ya existe. ¿Lo cambio por el nuevo?</translation>
     </message>
     <message>
         <source>No Saved Pictures to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todavía no hay dibujos guardados.</translation>
     </message>
     <message>
         <source>The picture on the clipboard is too large to paste. Pictures can be at most 16000 pixels wide and 16000 pixels high.</source>
-        <translation type="unfinished"></translation>
+        <translation>La imagen del portapapeles es demasiado grande para pegarla. Una imagen puede tener como mucho 16000 píxeles de ancho y 16000 píxeles de alto.</translation>
     </message>
     <message>
         <source>The picture on the clipboard could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer la imagen del portapapeles.</translation>
     </message>
     <message>
         <source>A picture&apos;s name cannot contain &quot;/&quot; or control characters and cannot be &quot;.&quot; or &quot;..&quot;. Please choose another name.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre de un dibujo no puede tener &quot;/&quot; ni caracteres de control, y no puede ser &quot;.&quot; ni &quot;..&quot;. Elige otro nombre, por favor.</translation>
     </message>
     <message>
         <source>That name is too long for a picture. Please choose a shorter name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ese nombre es demasiado largo. Elige uno más corto, por favor.</translation>
     </message>
     <message>
         <source>%1
 
 The picture you are painting has not been changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+Tu dibujo no ha cambiado.</translation>
     </message>
     <message>
         <source>Cannot save the picture as %1 (%2). Nothing was written: an earlier picture of that name is unchanged, and the picture you are painting is still here.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede guardar el dibujo como %1 (%2). No se escribió nada: un dibujo anterior con ese nombre sigue igual, y tu dibujo sigue aquí.</translation>
     </message>
     <message>
         <source>the folder cannot be written to: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede escribir en la carpeta: %1</translation>
     </message>
     <message>
         <source>Textures are limited to 50x50. Your bitmap will take the top left 50x50 as the texture. OK?</source>
-        <translation type="unfinished"></translation>
+        <translation>Las texturas miden como mucho 50x50. La esquina de arriba a la izquierda (50x50) será la textura. ¿De acuerdo?</translation>
     </message>
 </context>
 <context>
     <name>pz::Platform</name>
     <message>
         <source>Out of memory.</source>
-        <translation type="unfinished"></translation>
+        <translation>No queda memoria.</translation>
     </message>
     <message>
         <source>not a bitmap file</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo bitmap</translation>
     </message>
     <message>
         <source>truncated bitmap header</source>
-        <translation type="unfinished"></translation>
+        <translation>cabecera de bitmap cortada</translation>
     </message>
     <message>
         <source>unknown bitmap header</source>
-        <translation type="unfinished"></translation>
+        <translation>cabecera de bitmap desconocida</translation>
     </message>
     <message>
         <source>bitmap size out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>tamaño de bitmap imposible</translation>
     </message>
     <message>
         <source>unsupported bit depth</source>
-        <translation type="unfinished"></translation>
+        <translation>profundidad de color no admitida</translation>
     </message>
     <message>
         <source>truncated bit fields</source>
-        <translation type="unfinished"></translation>
+        <translation>campos de bits cortados</translation>
     </message>
     <message>
         <source>unsupported compression</source>
-        <translation type="unfinished"></translation>
+        <translation>compresión no admitida</translation>
     </message>
     <message>
         <source>bad bit fields</source>
-        <translation type="unfinished"></translation>
+        <translation>campos de bits erróneos</translation>
     </message>
     <message>
         <source>no pixel data</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay píxeles</translation>
     </message>
     <message>
         <source>truncated pixel data</source>
-        <translation type="unfinished"></translation>
+        <translation>píxeles cortados</translation>
     </message>
     <message>
         <source>Cannot open file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir el archivo %1</translation>
     </message>
     <message>
         <source>%1 is too large to be a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es demasiado grande para ser una imagen</translation>
     </message>
     <message>
         <source>%1 is not a valid bitmap (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un bitmap válido (%2)</translation>
     </message>
     <message>
         <source>not a JPEG file</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo JPEG</translation>
     </message>
     <message>
         <source>file too large</source>
-        <translation type="unfinished"></translation>
+        <translation>archivo demasiado grande</translation>
     </message>
     <message>
         <source>no JPEG decoder</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay decodificador JPEG</translation>
     </message>
     <message>
         <source>picture too large</source>
-        <translation type="unfinished"></translation>
+        <translation>imagen demasiado grande</translation>
     </message>
     <message>
         <source>CMYK pictures are not supported</source>
-        <translation type="unfinished"></translation>
+        <translation>no se admiten imágenes CMYK</translation>
     </message>
     <message>
         <source>empty picture</source>
-        <translation type="unfinished"></translation>
+        <translation>imagen vacía</translation>
     </message>
     <message>
         <source>no JPEG encoder</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay codificador JPEG</translation>
     </message>
     <message>
         <source>%1 is too large to be a picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es demasiado grande para ser una imagen.</translation>
     </message>
     <message>
         <source>Cannot read file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el archivo %1</translation>
     </message>
     <message>
         <source>not a BMP or JPEG picture</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una imagen BMP ni JPEG</translation>
     </message>
     <message>
         <source>%1 cannot be opened as a picture (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no se puede abrir como imagen (%2).</translation>
     </message>
     <message>
         <source>%1 is not a metafile: the extension is not .wmf or .emf.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un metarchivo: la extensión no es .wmf ni .emf.</translation>
     </message>
     <message>
         <source>Cannot open the file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir el archivo %1.</translation>
     </message>
     <message>
         <source>%1 is too large to be a metafile.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es demasiado grande para ser un metarchivo.</translation>
     </message>
     <message>
         <source>%1 cannot be shown: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no se puede mostrar: %2.</translation>
     </message>
     <message>
         <source>it is not an enhanced metafile</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un metarchivo mejorado</translation>
     </message>
     <message>
         <source>the file is truncated</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo está cortado</translation>
     </message>
     <message>
         <source>the picture has no size</source>
-        <translation type="unfinished"></translation>
+        <translation>la imagen no tiene tamaño</translation>
     </message>
     <message>
         <source>the file is truncated or its records are damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo está cortado o dañado</translation>
     </message>
     <message>
         <source>the placeable header&apos;s checksum is wrong</source>
-        <translation type="unfinished"></translation>
+        <translation>la suma de control de la cabecera está mal</translation>
     </message>
     <message>
         <source>the header gives no units per inch</source>
-        <translation type="unfinished"></translation>
+        <translation>la cabecera no da unidades por pulgada</translation>
     </message>
     <message>
         <source>it is not a placeable Windows metafile or an enhanced metafile</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un metarchivo de Windows colocable ni un metarchivo mejorado</translation>
     </message>
     <message>
         <source>it is not a Windows metafile</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un metarchivo de Windows</translation>
     </message>
     <message>
         <source>Print Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurar impresora</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>No file was given to print into.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se indicó ningún archivo para imprimir.</translation>
     </message>
     <message>
         <source>There is no default printer currently selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna impresora elegida por defecto.</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; is not available.</source>
-        <translation type="unfinished"></translation>
+        <translation>La impresora &quot;%1&quot; no está disponible.</translation>
     </message>
     <message>
         <source>The printer could not start the page.</source>
-        <translation type="unfinished"></translation>
+        <translation>La impresora no pudo empezar la página.</translation>
     </message>
     <message>
         <source>The page could not be sent to the printer.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo enviar la página a la impresora.</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; cannot be found.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encuentra el archivo &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo &quot;%1&quot; está vacío.</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; is not an AVI video, or its header is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo &quot;%1&quot; no es una película AVI, o su cabecera está dañada.</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; holds no video.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo &quot;%1&quot; no tiene ninguna película.</translation>
     </message>
     <message>
         <source>The video in &quot;%1&quot; has a damaged header: it gives no picture size.</source>
-        <translation type="unfinished"></translation>
+        <translation>La película de &quot;%1&quot; tiene la cabecera dañada: no da el tamaño de la imagen.</translation>
     </message>
     <message>
         <source>The video in &quot;%1&quot; claims to be %2 × %3 pixels; the largest video that can be shown is %4 × %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>La película de &quot;%1&quot; dice medir %2 × %3 píxeles; la película más grande que se puede mostrar mide %4 × %4.</translation>
     </message>
     <message>
         <source>The video in &quot;%1&quot; is compressed with a method (%2) that cannot be decoded.</source>
-        <translation type="unfinished"></translation>
+        <translation>La película de &quot;%1&quot; está comprimida con un método (%2) que no se puede decodificar.</translation>
     </message>
     <message>
         <source>The video in &quot;%1&quot; has no frames.</source>
-        <translation type="unfinished"></translation>
+        <translation>La película de &quot;%1&quot; no tiene imágenes.</translation>
     </message>
     <message>
         <source>The video in &quot;%1&quot; has no frame that can be shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>La película de &quot;%1&quot; no tiene ninguna imagen que se pueda mostrar.</translation>
     </message>
 </context>
 <context>
     <name>pz::Taboutfrm</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>pz::Tartform</name>
     <message>
         <source>%1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>pz::Tmainpinz</name>
     <message>
         <source>Present position of cursor</source>
-        <translation type="unfinished"></translation>
+        <translation>Dónde está el puntero</translation>
     </message>
     <message>
         <source>UNDO</source>
-        <translation type="unfinished"></translation>
+        <translation>DESHACER</translation>
     </message>
     <message>
         <source>Undo the last thing you did</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer lo último que hiciste</translation>
     </message>
     <message>
         <source>Zoom In</source>
-        <translation type="unfinished"></translation>
+        <translation>Acercar</translation>
     </message>
     <message>
         <source>Zoom Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Alejar</translation>
     </message>
     <message>
         <source>Normal (1 to 1) Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño normal (1 a 1)</translation>
     </message>
     <message>
         <source>Select Color to Use</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir el color</translation>
     </message>
     <message>
         <source>Click to brighten</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic para aclarar</translation>
     </message>
     <message>
         <source>Click to darken</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic para oscurecer</translation>
     </message>
     <message>
         <source>Select a tool to use</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir una herramienta</translation>
     </message>
     <message>
         <source>Tool Chest</source>
-        <translation type="unfinished"></translation>
+        <translation>Herramientas</translation>
     </message>
     <message>
         <source>Adjust percentage of water in the brush</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuánta agua lleva el pincel</translation>
     </message>
     <message>
         <source>Water %:</source>
-        <translation type="unfinished"></translation>
+        <translation>Agua %:</translation>
     </message>
     <message>
         <source>White Only</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo blanco</translation>
     </message>
     <message>
         <source>When checked textures don&apos;t paint over colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcado, las texturas no pintan sobre los colores</translation>
     </message>
     <message>
         <source>About this program</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de este programa</translation>
     </message>
     <message>
         <source>Open and Save pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir y guardar dibujos</translation>
     </message>
     <message>
         <source>Read the User Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Leer la guía</translation>
     </message>
     <message>
         <source>Quit Pinzola</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir de Pinzola</translation>
     </message>
     <message>
         <source>TOOLS</source>
-        <translation type="unfinished"></translation>
+        <translation>PINTAR</translation>
     </message>
     <message>
         <source>SYSTEM</source>
-        <translation type="unfinished"></translation>
+        <translation>SISTEMA</translation>
     </message>
     <message>
         <source>Print Setup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurar impresora...</translation>
     </message>
     <message>
         <source>Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir...</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Pegar</translation>
     </message>
     <message>
         <source>Clipart Library...</source>
-        <translation type="unfinished"></translation>
+        <translation>Biblioteca de imágenes...</translation>
     </message>
     <message>
         <source>&amp;Zoom Rectangle</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zoom a un rectángulo</translation>
     </message>
     <message>
         <source>Get AVI Movie Frame...</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen de una película AVI...</translation>
     </message>
     <message>
         <source>Insert Text...</source>
-        <translation type="unfinished"></translation>
+        <translation>Poner texto...</translation>
     </message>
     <message>
         <source>Import WMF Image...</source>
-        <translation type="unfinished"></translation>
+        <translation>Traer una imagen WMF...</translation>
     </message>
     <message>
         <source>Open Pinzola Picture...</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir un dibujo de Pinzola...</translation>
     </message>
     <message>
         <source>Open Saved Pinzola Picture...</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir un dibujo guardado...</translation>
     </message>
     <message>
         <source>Save Pinzola Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar el dibujo</translation>
     </message>
     <message>
         <source>Save Pinzola Picture As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar el dibujo como...</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Cortar</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar</translation>
     </message>
     <message>
         <source>Save As Texture</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como textura</translation>
     </message>
     <message>
         <source>Pinzola -- (untitled)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pinzola -- (sin nombre)</translation>
     </message>
     <message>
         <source>Pinzola is not intended for LARGE FONT displays. Please adjust your display properties for SMALL FONTS.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pinzola no está hecho para LETRAS GRANDES en pantalla. Pon la pantalla en LETRAS PEQUEÑAS, por favor.</translation>
     </message>
     <message>
         <source>Awwwww. Do you really have to leave now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ooooh. ¿De verdad te tienes que ir ya?</translation>
     </message>
     <message>
         <source>The texture could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la textura.</translation>
     </message>
     <message>
         <source>Water %</source>
-        <translation type="unfinished"></translation>
+        <translation>Agua %</translation>
     </message>
     <message>
         <source>Pasting can only take place at 1:1 zoom.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo se puede pegar en tamaño 1:1.</translation>
     </message>
 </context>
 <context>
     <name>pz::Tools</name>
     <message>
         <source>Pastel</source>
-        <translation type="unfinished"></translation>
+        <translation>Pastel</translation>
     </message>
     <message>
         <source>Pastel -- applies like a crayon</source>
-        <translation type="unfinished"></translation>
+        <translation>Pastel -- pinta como una cera</translation>
     </message>
     <message>
         <source>Texture Brush</source>
-        <translation type="unfinished"></translation>
+        <translation>Pincel de texturas</translation>
     </message>
     <message>
         <source>Texture Brush -- use to apply natural organic textures as paint</source>
-        <translation type="unfinished"></translation>
+        <translation>Pincel de texturas -- pinta con texturas de la naturaleza</translation>
     </message>
     <message>
         <source>Water Pen</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotulador de agua</translation>
     </message>
     <message>
         <source>Water Pen -- applies color transparently</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotulador de agua -- pinta un color transparente</translation>
     </message>
     <message>
         <source>Rectangular Area Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir un rectángulo</translation>
     </message>
     <message>
         <source>Razor</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuchilla</translation>
     </message>
     <message>
         <source>Razor -- shave color away from black lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuchilla -- quita el color de las líneas negras</translation>
     </message>
     <message>
         <source>Acrylic Paint</source>
-        <translation type="unfinished"></translation>
+        <translation>Pintura acrílica</translation>
     </message>
     <message>
         <source>Acrylic Paint -- applies color dry (doesn&apos;t mix.)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pintura acrílica -- pinta en seco (no mezcla.)</translation>
     </message>
     <message>
         <source>Bucket</source>
-        <translation type="unfinished"></translation>
+        <translation>Cubo</translation>
     </message>
     <message>
         <source>Bucket -- fill area with color</source>
-        <translation type="unfinished"></translation>
+        <translation>Cubo -- rellena una zona de color</translation>
     </message>
     <message>
         <source>Black Pencil</source>
-        <translation type="unfinished"></translation>
+        <translation>Lápiz negro</translation>
     </message>
     <message>
         <source>Black Pencil -- draw black lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Lápiz negro -- dibuja líneas negras</translation>
     </message>
     <message>
         <source>Black Eraser</source>
-        <translation type="unfinished"></translation>
+        <translation>Goma de negro</translation>
     </message>
     <message>
         <source>Black Eraser -- erase black lines only</source>
-        <translation type="unfinished"></translation>
+        <translation>Goma de negro -- borra solo las líneas negras</translation>
     </message>
     <message>
         <source>Color Eraser</source>
-        <translation type="unfinished"></translation>
+        <translation>Goma de color</translation>
     </message>
     <message>
         <source>Color Eraser -- erase color only</source>
-        <translation type="unfinished"></translation>
+        <translation>Goma de color -- borra solo el color</translation>
     </message>
     <message>
         <source>Pastel (mixing)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pastel (mezcla)</translation>
     </message>
     <message>
         <source>Pastel -- applies like a crayon but mixes upon contact</source>
-        <translation type="unfinished"></translation>
+        <translation>Pastel -- pinta como una cera y mezcla los colores</translation>
     </message>
     <message>
         <source>Water Pen (mixing)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotulador de agua (mezcla)</translation>
     </message>
     <message>
         <source>Water Pen -- mixes colors with transparency</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotulador de agua -- mezcla colores transparentes</translation>
     </message>
     <message>
         <source>Spray Paint</source>
-        <translation type="unfinished"></translation>
+        <translation>Espray</translation>
     </message>
     <message>
         <source>Spray Paint -- single color, no mixing</source>
-        <translation type="unfinished"></translation>
+        <translation>Espray -- un color, sin mezclar</translation>
     </message>
     <message>
         <source>Wand Stars</source>
-        <translation type="unfinished"></translation>
+        <translation>Estrellas mágicas</translation>
     </message>
     <message>
         <source>Wand Stars -- create the sparkles that come from a wand</source>
-        <translation type="unfinished"></translation>
+        <translation>Estrellas mágicas -- chispas de varita mágica</translation>
     </message>
     <message>
         <source>Replacement Paint</source>
-        <translation type="unfinished"></translation>
+        <translation>Pintura de cambio</translation>
     </message>
     <message>
         <source>Replacement Paint -- replaces the color you click on with the chosen color</source>
-        <translation type="unfinished"></translation>
+        <translation>Pintura de cambio -- cambia el color que tocas por el tuyo</translation>
     </message>
     <message>
         <source>Dropper</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuentagotas</translation>
     </message>
     <message>
         <source>Dropper -- pick up color</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuentagotas -- toma un color</translation>
     </message>
     <message>
         <source>Oil Paint</source>
-        <translation type="unfinished"></translation>
+        <translation>Pintura al óleo</translation>
     </message>
     <message>
         <source>Oil Paint -- blends and mixes colors upon applying</source>
-        <translation type="unfinished"></translation>
+        <translation>Pintura al óleo -- mezcla los colores al pintar</translation>
     </message>
     <message>
         <source>Spray Paint (mixing)</source>
-        <translation type="unfinished"></translation>
+        <translation>Espray (mezcla)</translation>
     </message>
     <message>
         <source>Spray Paint -- spray a color and mix on contact</source>
-        <translation type="unfinished"></translation>
+        <translation>Espray -- rocía un color y lo mezcla</translation>
     </message>
     <message>
         <source>Zoom Rectangle</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom a un rectángulo</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Pegar</translation>
     </message>
 </context>
 <context>
     <name>pz::Topenpic</name>
     <message>
         <source>Open a Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir un dibujo</translation>
     </message>
     <message>
         <source>Open the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir el dibujo</translation>
     </message>
     <message>
         <source>Keep the picture you have</source>
-        <translation type="unfinished"></translation>
+        <translation>Quedarte con tu dibujo</translation>
     </message>
 </context>
 <context>
     <name>pz::Tpalpinz</name>
     <message>
         <source>Pinzola&apos;s Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Los colores de Pinzola</translation>
     </message>
     <message>
         <source>Click a colour to paint with it</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic en un color para pintar con él</translation>
     </message>
     <message>
         <source>R</source>
         <extracomment>The first letter of the word red.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>R</translation>
     </message>
     <message>
         <source>G</source>
         <extracomment>The first letter of the word green.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>V</translation>
     </message>
     <message>
         <source>B</source>
         <extracomment>The first letter of the word blue.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>A</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rojo</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Verde</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Azul</translation>
     </message>
     <message>
         <source>Choose a palette</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir una paleta</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Listo</translation>
     </message>
 </context>
 <context>
     <name>pz::Tsaveuser</name>
     <message>
         <source>Enter the name you wish to save this picture as...</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Cómo quieres llamar a tu dibujo?</translation>
     </message>
     <message>
         <source>Save with this name</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar con este nombre</translation>
     </message>
     <message>
         <source>Do not save</source>
-        <translation type="unfinished"></translation>
+        <translation>No guardar</translation>
     </message>
 </context>
 <context>
     <name>pz::Ttoolform</name>
     <message>
         <source>Pinzola&apos;s Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>Las herramientas de Pinzola</translation>
     </message>
     <message>
         <source>Textures</source>
-        <translation type="unfinished"></translation>
+        <translation>Texturas</translation>
     </message>
     <message>
         <source>Tools with this icon will mix colors as they apply.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las herramientas con este signo mezclan los colores.</translation>
     </message>
     <message>
         <source>Le&apos;s go with the chosen tool...</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Vamos con esta herramienta!...</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Select Textures</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir texturas</translation>
     </message>
     <message>
         <source>These textures cannot be read and are left out:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Estas texturas no se pueden leer y se dejan fuera:
+</translation>
     </message>
 </context>
 </TS>
