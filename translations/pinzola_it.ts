@@ -5,1041 +5,1044 @@
     <name>fx::AreaSelect</name>
     <message>
         <source> Area Select </source>
-        <translation type="unfinished"></translation>
+        <translation> Scegli una zona </translation>
     </message>
     <message>
         <source>Copy a rectangular area</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia un rettangolo</translation>
     </message>
     <message>
         <source>Copy irregular area</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia una forma libera</translation>
     </message>
     <message>
         <source>Copy the whole image</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia tutta l&apos;immagine</translation>
     </message>
     <message>
         <source>Copy Selected Area to Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia la zona scelta</translation>
     </message>
     <message>
         <source>Return to Pinzola</source>
-        <translation type="unfinished"></translation>
+        <translation>Torna a Pinzola</translation>
     </message>
 </context>
 <context>
     <name>fx::MetafilePage</name>
     <message>
         <source>Width: %1  Height: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Largh.: %1  Alt.: %2</translation>
     </message>
     <message>
         <source>Browse System for WMF File...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca un file WMF...</translation>
     </message>
     <message>
         <source>Retrieve WMF File from Clipboard...</source>
-        <translation type="unfinished"></translation>
+        <translation>Prendi il WMF dagli appunti...</translation>
     </message>
     <message>
         <source> Size </source>
-        <translation type="unfinished"></translation>
+        <translation> Grandezza </translation>
     </message>
     <message>
         <source>Make the image larger</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingrandisci l&apos;immagine</translation>
     </message>
     <message>
         <source>Make the image smaller</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimpicciolisci l&apos;immagine</translation>
     </message>
     <message>
         <source>Native Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Misura originale</translation>
     </message>
     <message>
         <source>Set the image to normal size</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimetti l&apos;immagine alla misura normale</translation>
     </message>
     <message>
         <source>Width:               Height:</source>
-        <translation type="unfinished"></translation>
+        <translation>Largh.:               Alt.:</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri</translation>
     </message>
     <message>
         <source>Windows Metafiles (*.[wW][mM][fF] *.[eE][mM][fF])</source>
-        <translation type="unfinished"></translation>
+        <translation>Metafile di Windows (*.[wW][mM][fF] *.[eE][mM][fF])</translation>
     </message>
     <message>
         <source>The picture on the clipboard cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non si può leggere l&apos;immagine negli appunti.</translation>
     </message>
 </context>
 <context>
     <name>fx::TextPage</name>
     <message>
         <source>Text Effect:</source>
-        <translation type="unfinished"></translation>
+        <translation>Effetto testo:</translation>
     </message>
     <message>
         <source>Choose test style here</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli lo stile qui</translation>
     </message>
     <message>
         <source>Click to choose background color</source>
-        <translation type="unfinished"></translation>
+        <translation>Fai clic per scegliere il colore dello sfondo</translation>
     </message>
     <message>
         <source>Click to choose foreground color</source>
-        <translation type="unfinished"></translation>
+        <translation>Fai clic per scegliere il colore delle lettere</translation>
     </message>
     <message>
         <source>Choose lettering style here</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli il carattere qui</translation>
     </message>
     <message>
         <source>Choose lettering size here</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli la grandezza delle lettere qui</translation>
     </message>
     <message>
         <source>Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>Corsivo</translation>
     </message>
     <message>
         <source>Make your text italic</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrivi in corsivo</translation>
     </message>
     <message>
         <source>Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>Grassetto</translation>
     </message>
     <message>
         <source>Make your text bold</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrivi in grassetto</translation>
     </message>
     <message>
         <source>Enter Text Here</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrivi qui il tuo testo</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Undo last action</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla l&apos;ultima cosa</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancella</translation>
     </message>
     <message>
         <source>Clear the screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancella tutto</translation>
     </message>
     <message>
         <source>Shadow Depth:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ombra:</translation>
     </message>
     <message>
         <source>Click to change the depth</source>
-        <translation type="unfinished"></translation>
+        <translation>Fai clic per cambiare l&apos;ombra</translation>
     </message>
     <message>
         <source>1 Pixel</source>
-        <translation type="unfinished"></translation>
+        <translation>1 pixel</translation>
     </message>
     <message>
         <source>Direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Direzione</translation>
     </message>
     <message>
         <source>%1 Pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 pixel</translation>
     </message>
 </context>
 <context>
     <name>fx::Tpamain</name>
     <message>
         <source>Grab Frame from AVI File</source>
-        <translation type="unfinished"></translation>
+        <translation>Immagine da un film AVI</translation>
     </message>
     <message>
         <source>Add Text Effect</source>
-        <translation type="unfinished"></translation>
+        <translation>Testo con effetto</translation>
     </message>
     <message>
         <source>Vector Graphic Image to Bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Disegno vettoriale in immagine</translation>
     </message>
     <message>
         <source>This application can only be executed from Pinzola.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo programma si può avviare solo da Pinzola.</translation>
     </message>
 </context>
 <context>
     <name>fx::Trotator</name>
     <message>
         <source>Set Text Rotation Angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Gira il testo</translation>
     </message>
     <message>
         <source>%1 Degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gradi</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Example</source>
-        <translation type="unfinished"></translation>
+        <translation>Esempio</translation>
     </message>
 </context>
 <context>
     <name>fx::VideoPage</name>
     <message>
         <source>AVI Movies (*.[aA][vV][iI])</source>
-        <translation type="unfinished"></translation>
+        <translation>Film AVI (*.[aA][vV][iI])</translation>
     </message>
     <message>
         <source>Get AVI File...</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri un film AVI...</translation>
     </message>
     <message>
         <source> Playback Control </source>
-        <translation type="unfinished"></translation>
+        <translation> Riproduzione </translation>
     </message>
     <message>
         <source>PLAY</source>
-        <translation type="unfinished"></translation>
+        <translation>AVVIA</translation>
     </message>
     <message>
         <source>STOP</source>
-        <translation type="unfinished"></translation>
+        <translation>STOP</translation>
     </message>
     <message>
         <source>Move Back One Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Un&apos;immagine indietro</translation>
     </message>
     <message>
         <source>Move Ahead One Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Un&apos;immagine avanti</translation>
     </message>
     <message>
         <source>Click and drag the pointer to move about in the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Fai clic e trascina per muoverti nel film</translation>
     </message>
     <message>
         <source>Frame   of </source>
-        <translation type="unfinished"></translation>
+        <translation>Immagine   di </translation>
     </message>
     <message>
         <source>Speed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocità:</translation>
     </message>
     <message>
         <source>%1 mS</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ms</translation>
     </message>
     <message>
         <source> Frame Size </source>
-        <translation type="unfinished"></translation>
+        <translation> Grandezza immagine </translation>
     </message>
     <message>
         <source>Make it larger</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingrandisci</translation>
     </message>
     <message>
         <source>Make it smaller</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimpicciolisci</translation>
     </message>
     <message>
         <source>Native Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Misura originale</translation>
     </message>
     <message>
         <source>Set image to normal size</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimetti l&apos;immagine alla misura normale</translation>
     </message>
     <message>
         <source>Width:               Height:</source>
-        <translation type="unfinished"></translation>
+        <translation>Largh.:               Alt.:</translation>
     </message>
     <message>
         <source>Get AVI File</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri un film AVI</translation>
     </message>
     <message>
         <source>Width: %1  Height: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Largh.: %1  Alt.: %2</translation>
     </message>
     <message>
         <source>Frame %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Immagine %1 di %2</translation>
     </message>
 </context>
 <context>
     <name>pz::Canvas</name>
     <message>
         <source>Pinzola cannot start: the art file %1 is missing or unreadable (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Pinzola non può partire: il file di disegni %1 manca o non si legge (%2).</translation>
     </message>
     <message>
         <source>Paint, color and play!</source>
-        <translation type="unfinished"></translation>
+        <translation>Dipingi, colora e gioca!</translation>
     </message>
 </context>
 <context>
     <name>pz::Files</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Click a name to see it</source>
-        <translation type="unfinished"></translation>
+        <translation>Fai clic su un nome</translation>
     </message>
     <message>
         <source>Pinzola -- (untitled)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pinzola -- (senza nome)</translation>
     </message>
     <message>
         <source>Pinzola -- %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pinzola -- %1</translation>
     </message>
     <message>
         <source>Pinzola -- using %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pinzola -- con %1</translation>
     </message>
     <message>
         <source>Pinzola -- adjusting colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Pinzola -- sistemo i colori</translation>
     </message>
     <message>
         <source>%1%</source>
-        <translation type="unfinished"></translation>
+        <translation>%1%</translation>
     </message>
     <message>
         <source>%1already exists. Overwrite?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 c&apos;è già. Lo sostituisco?</translation>
     </message>
     <message>
         <source>No Saved Pictures to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non ci sono ancora disegni salvati.</translation>
     </message>
     <message>
         <source>The picture on the clipboard is too large to paste. Pictures can be at most 16000 pixels wide and 16000 pixels high.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;immagine negli appunti è troppo grande per incollarla. Un&apos;immagine può essere al massimo larga 16000 pixel e alta 16000 pixel.</translation>
     </message>
     <message>
         <source>The picture on the clipboard could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato possibile leggere l&apos;immagine negli appunti.</translation>
     </message>
     <message>
         <source>A picture&apos;s name cannot contain &quot;/&quot; or control characters and cannot be &quot;.&quot; or &quot;..&quot;. Please choose another name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il nome di un disegno non può contenere &quot;/&quot; né caratteri di controllo, e non può essere &quot;.&quot; o &quot;..&quot;. Scegli un altro nome.</translation>
     </message>
     <message>
         <source>That name is too long for a picture. Please choose a shorter name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo nome è troppo lungo. Scegline uno più corto.</translation>
     </message>
     <message>
         <source>%1
 
 The picture you are painting has not been changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+Il tuo disegno non è cambiato.</translation>
     </message>
     <message>
         <source>Cannot save the picture as %1 (%2). Nothing was written: an earlier picture of that name is unchanged, and the picture you are painting is still here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non si può salvare il disegno come %1 (%2). Non è stato scritto niente: un disegno precedente con questo nome è rimasto uguale, e il tuo disegno è ancora qui.</translation>
     </message>
     <message>
         <source>the folder cannot be written to: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>non si può scrivere nella cartella: %1</translation>
     </message>
     <message>
         <source>Textures are limited to 50x50. Your bitmap will take the top left 50x50 as the texture. OK?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le trame sono grandi al massimo 50x50. L&apos;angolo in alto a sinistra (50x50) diventerà la trama. Va bene?</translation>
     </message>
 </context>
 <context>
     <name>pz::Platform</name>
     <message>
         <source>Out of memory.</source>
-        <translation type="unfinished"></translation>
+        <translation>La memoria è piena.</translation>
     </message>
     <message>
         <source>not a bitmap file</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un file bitmap</translation>
     </message>
     <message>
         <source>truncated bitmap header</source>
-        <translation type="unfinished"></translation>
+        <translation>intestazione bitmap troncata</translation>
     </message>
     <message>
         <source>unknown bitmap header</source>
-        <translation type="unfinished"></translation>
+        <translation>intestazione bitmap sconosciuta</translation>
     </message>
     <message>
         <source>bitmap size out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>misura della bitmap impossibile</translation>
     </message>
     <message>
         <source>unsupported bit depth</source>
-        <translation type="unfinished"></translation>
+        <translation>profondità di colore non supportata</translation>
     </message>
     <message>
         <source>truncated bit fields</source>
-        <translation type="unfinished"></translation>
+        <translation>campi di bit troncati</translation>
     </message>
     <message>
         <source>unsupported compression</source>
-        <translation type="unfinished"></translation>
+        <translation>compressione non supportata</translation>
     </message>
     <message>
         <source>bad bit fields</source>
-        <translation type="unfinished"></translation>
+        <translation>campi di bit errati</translation>
     </message>
     <message>
         <source>no pixel data</source>
-        <translation type="unfinished"></translation>
+        <translation>nessun pixel</translation>
     </message>
     <message>
         <source>truncated pixel data</source>
-        <translation type="unfinished"></translation>
+        <translation>pixel troncati</translation>
     </message>
     <message>
         <source>Cannot open file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Non si può aprire il file %1</translation>
     </message>
     <message>
         <source>%1 is too large to be a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è troppo grande per essere un&apos;immagine</translation>
     </message>
     <message>
         <source>%1 is not a valid bitmap (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è una bitmap valida (%2)</translation>
     </message>
     <message>
         <source>not a JPEG file</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un file JPEG</translation>
     </message>
     <message>
         <source>file too large</source>
-        <translation type="unfinished"></translation>
+        <translation>file troppo grande</translation>
     </message>
     <message>
         <source>no JPEG decoder</source>
-        <translation type="unfinished"></translation>
+        <translation>nessun decodificatore JPEG</translation>
     </message>
     <message>
         <source>picture too large</source>
-        <translation type="unfinished"></translation>
+        <translation>immagine troppo grande</translation>
     </message>
     <message>
         <source>CMYK pictures are not supported</source>
-        <translation type="unfinished"></translation>
+        <translation>le immagini CMYK non sono supportate</translation>
     </message>
     <message>
         <source>empty picture</source>
-        <translation type="unfinished"></translation>
+        <translation>immagine vuota</translation>
     </message>
     <message>
         <source>no JPEG encoder</source>
-        <translation type="unfinished"></translation>
+        <translation>nessun codificatore JPEG</translation>
     </message>
     <message>
         <source>%1 is too large to be a picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è troppo grande per essere un&apos;immagine.</translation>
     </message>
     <message>
         <source>Cannot read file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Non si può leggere il file %1</translation>
     </message>
     <message>
         <source>not a BMP or JPEG picture</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un&apos;immagine BMP o JPEG</translation>
     </message>
     <message>
         <source>%1 cannot be opened as a picture (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non si può aprire come immagine (%2).</translation>
     </message>
     <message>
         <source>%1 is not a metafile: the extension is not .wmf or .emf.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è un metafile: l&apos;estensione non è .wmf o .emf.</translation>
     </message>
     <message>
         <source>Cannot open the file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non si può aprire il file %1.</translation>
     </message>
     <message>
         <source>%1 is too large to be a metafile.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è troppo grande per essere un metafile.</translation>
     </message>
     <message>
         <source>%1 cannot be shown: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non si può mostrare: %2.</translation>
     </message>
     <message>
         <source>it is not an enhanced metafile</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un metafile avanzato</translation>
     </message>
     <message>
         <source>the file is truncated</source>
-        <translation type="unfinished"></translation>
+        <translation>il file è troncato</translation>
     </message>
     <message>
         <source>the picture has no size</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;immagine non ha una misura</translation>
     </message>
     <message>
         <source>the file is truncated or its records are damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>il file è troncato o rovinato</translation>
     </message>
     <message>
         <source>the placeable header&apos;s checksum is wrong</source>
-        <translation type="unfinished"></translation>
+        <translation>la somma di controllo dell&apos;intestazione è sbagliata</translation>
     </message>
     <message>
         <source>the header gives no units per inch</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;intestazione non indica le unità per pollice</translation>
     </message>
     <message>
         <source>it is not a placeable Windows metafile or an enhanced metafile</source>
-        <translation type="unfinished"></translation>
+        <translation>non è né un metafile Windows posizionabile né un metafile avanzato</translation>
     </message>
     <message>
         <source>it is not a Windows metafile</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un metafile di Windows</translation>
     </message>
     <message>
         <source>Print Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta stampante</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>No file was given to print into.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato indicato un file in cui stampare.</translation>
     </message>
     <message>
         <source>There is no default printer currently selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è scelta nessuna stampante predefinita.</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; is not available.</source>
-        <translation type="unfinished"></translation>
+        <translation>La stampante &quot;%1&quot; non è disponibile.</translation>
     </message>
     <message>
         <source>The printer could not start the page.</source>
-        <translation type="unfinished"></translation>
+        <translation>La stampante non ha potuto iniziare la pagina.</translation>
     </message>
     <message>
         <source>The page could not be sent to the printer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato possibile mandare la pagina alla stampante.</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; cannot be found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file &quot;%1&quot; non si trova.</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file &quot;%1&quot; è vuoto.</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; is not an AVI video, or its header is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file &quot;%1&quot; non è un film AVI, o la sua intestazione è rovinata.</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; holds no video.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file &quot;%1&quot; non contiene nessun film.</translation>
     </message>
     <message>
         <source>The video in &quot;%1&quot; has a damaged header: it gives no picture size.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il film in &quot;%1&quot; ha l&apos;intestazione rovinata: non dice la misura delle immagini.</translation>
     </message>
     <message>
         <source>The video in &quot;%1&quot; claims to be %2 × %3 pixels; the largest video that can be shown is %4 × %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il film in &quot;%1&quot; dice di essere %2 × %3 pixel; il film più grande che si può mostrare è %4 × %4.</translation>
     </message>
     <message>
         <source>The video in &quot;%1&quot; is compressed with a method (%2) that cannot be decoded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il film in &quot;%1&quot; è compresso con un metodo (%2) che non si può decodificare.</translation>
     </message>
     <message>
         <source>The video in &quot;%1&quot; has no frames.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il film in &quot;%1&quot; non ha immagini.</translation>
     </message>
     <message>
         <source>The video in &quot;%1&quot; has no frame that can be shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il film in &quot;%1&quot; non ha nessuna immagine da mostrare.</translation>
     </message>
 </context>
 <context>
     <name>pz::Taboutfrm</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>pz::Tartform</name>
     <message>
         <source>%1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>%1%</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
     <name>pz::Tmainpinz</name>
     <message>
         <source>Present position of cursor</source>
-        <translation type="unfinished"></translation>
+        <translation>Dove si trova il puntatore</translation>
     </message>
     <message>
         <source>UNDO</source>
-        <translation type="unfinished"></translation>
+        <translation>ANNULLA</translation>
     </message>
     <message>
         <source>Undo the last thing you did</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla l&apos;ultima cosa che hai fatto</translation>
     </message>
     <message>
         <source>Zoom In</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvicina</translation>
     </message>
     <message>
         <source>Zoom Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Allontana</translation>
     </message>
     <message>
         <source>Normal (1 to 1) Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Misura normale (1 a 1)</translation>
     </message>
     <message>
         <source>Select Color to Use</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli il colore</translation>
     </message>
     <message>
         <source>Click to brighten</source>
-        <translation type="unfinished"></translation>
+        <translation>Fai clic per schiarire</translation>
     </message>
     <message>
         <source>Click to darken</source>
-        <translation type="unfinished"></translation>
+        <translation>Fai clic per scurire</translation>
     </message>
     <message>
         <source>Select a tool to use</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli uno strumento</translation>
     </message>
     <message>
         <source>Tool Chest</source>
-        <translation type="unfinished"></translation>
+        <translation>Strumenti</translation>
     </message>
     <message>
         <source>Adjust percentage of water in the brush</source>
-        <translation type="unfinished"></translation>
+        <translation>Quanta acqua c&apos;è nel pennello</translation>
     </message>
     <message>
         <source>Water %:</source>
-        <translation type="unfinished"></translation>
+        <translation>Acqua %:</translation>
     </message>
     <message>
         <source>White Only</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo bianco</translation>
     </message>
     <message>
         <source>When checked textures don&apos;t paint over colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Se segnato, le trame non coprono i colori</translation>
     </message>
     <message>
         <source>About this program</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni sul programma</translation>
     </message>
     <message>
         <source>Open and Save pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri e salva i disegni</translation>
     </message>
     <message>
         <source>Read the User Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Leggi la guida</translation>
     </message>
     <message>
         <source>Quit Pinzola</source>
-        <translation type="unfinished"></translation>
+        <translation>Esci da Pinzola</translation>
     </message>
     <message>
         <source>TOOLS</source>
-        <translation type="unfinished"></translation>
+        <translation>DIPINGI</translation>
     </message>
     <message>
         <source>SYSTEM</source>
-        <translation type="unfinished"></translation>
+        <translation>SISTEMA</translation>
     </message>
     <message>
         <source>Print Setup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta stampante...</translation>
     </message>
     <message>
         <source>Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampa...</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Incolla</translation>
     </message>
     <message>
         <source>Clipart Library...</source>
-        <translation type="unfinished"></translation>
+        <translation>Raccolta di clipart...</translation>
     </message>
     <message>
         <source>&amp;Zoom Rectangle</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zoom su un rettangolo</translation>
     </message>
     <message>
         <source>Get AVI Movie Frame...</source>
-        <translation type="unfinished"></translation>
+        <translation>Immagine da un film AVI...</translation>
     </message>
     <message>
         <source>Insert Text...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi testo...</translation>
     </message>
     <message>
         <source>Import WMF Image...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importa un&apos;immagine WMF...</translation>
     </message>
     <message>
         <source>Open Pinzola Picture...</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri un disegno di Pinzola...</translation>
     </message>
     <message>
         <source>Open Saved Pinzola Picture...</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri un disegno salvato...</translation>
     </message>
     <message>
         <source>Save Pinzola Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva il disegno</translation>
     </message>
     <message>
         <source>Save Pinzola Picture As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva il disegno come...</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina</translation>
     </message>
     <message>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Taglia</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia</translation>
     </message>
     <message>
         <source>Save As Texture</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva come trama</translation>
     </message>
     <message>
         <source>Pinzola -- (untitled)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pinzola -- (senza nome)</translation>
     </message>
     <message>
         <source>Pinzola is not intended for LARGE FONT displays. Please adjust your display properties for SMALL FONTS.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pinzola non è fatto per CARATTERI GRANDI sullo schermo. Imposta lo schermo su CARATTERI PICCOLI.</translation>
     </message>
     <message>
         <source>Awwwww. Do you really have to leave now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ooooh. Devi proprio andare via adesso?</translation>
     </message>
     <message>
         <source>The texture could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato possibile salvare la trama.</translation>
     </message>
     <message>
         <source>Water %</source>
-        <translation type="unfinished"></translation>
+        <translation>Acqua %</translation>
     </message>
     <message>
         <source>Pasting can only take place at 1:1 zoom.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si può incollare solo a grandezza 1:1.</translation>
     </message>
 </context>
 <context>
     <name>pz::Tools</name>
     <message>
         <source>Pastel</source>
-        <translation type="unfinished"></translation>
+        <translation>Pastello</translation>
     </message>
     <message>
         <source>Pastel -- applies like a crayon</source>
-        <translation type="unfinished"></translation>
+        <translation>Pastello -- colora come un pastello a cera</translation>
     </message>
     <message>
         <source>Texture Brush</source>
-        <translation type="unfinished"></translation>
+        <translation>Pennello a trame</translation>
     </message>
     <message>
         <source>Texture Brush -- use to apply natural organic textures as paint</source>
-        <translation type="unfinished"></translation>
+        <translation>Pennello a trame -- dipinge con trame della natura</translation>
     </message>
     <message>
         <source>Water Pen</source>
-        <translation type="unfinished"></translation>
+        <translation>Pennarello ad acqua</translation>
     </message>
     <message>
         <source>Water Pen -- applies color transparently</source>
-        <translation type="unfinished"></translation>
+        <translation>Pennarello ad acqua -- colore trasparente</translation>
     </message>
     <message>
         <source>Rectangular Area Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli un rettangolo</translation>
     </message>
     <message>
         <source>Razor</source>
-        <translation type="unfinished"></translation>
+        <translation>Rasoio</translation>
     </message>
     <message>
         <source>Razor -- shave color away from black lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Rasoio -- toglie il colore dalle linee nere</translation>
     </message>
     <message>
         <source>Acrylic Paint</source>
-        <translation type="unfinished"></translation>
+        <translation>Colore acrilico</translation>
     </message>
     <message>
         <source>Acrylic Paint -- applies color dry (doesn&apos;t mix.)</source>
-        <translation type="unfinished"></translation>
+        <translation>Colore acrilico -- dipinge asciutto (non mescola.)</translation>
     </message>
     <message>
         <source>Bucket</source>
-        <translation type="unfinished"></translation>
+        <translation>Secchiello</translation>
     </message>
     <message>
         <source>Bucket -- fill area with color</source>
-        <translation type="unfinished"></translation>
+        <translation>Secchiello -- riempie una zona di colore</translation>
     </message>
     <message>
         <source>Black Pencil</source>
-        <translation type="unfinished"></translation>
+        <translation>Matita nera</translation>
     </message>
     <message>
         <source>Black Pencil -- draw black lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Matita nera -- disegna linee nere</translation>
     </message>
     <message>
         <source>Black Eraser</source>
-        <translation type="unfinished"></translation>
+        <translation>Gomma per il nero</translation>
     </message>
     <message>
         <source>Black Eraser -- erase black lines only</source>
-        <translation type="unfinished"></translation>
+        <translation>Gomma per il nero -- cancella solo le linee nere</translation>
     </message>
     <message>
         <source>Color Eraser</source>
-        <translation type="unfinished"></translation>
+        <translation>Gomma per i colori</translation>
     </message>
     <message>
         <source>Color Eraser -- erase color only</source>
-        <translation type="unfinished"></translation>
+        <translation>Gomma per i colori -- cancella solo il colore</translation>
     </message>
     <message>
         <source>Pastel (mixing)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pastello (mescola)</translation>
     </message>
     <message>
         <source>Pastel -- applies like a crayon but mixes upon contact</source>
-        <translation type="unfinished"></translation>
+        <translation>Pastello -- colora come un pastello e mescola i colori</translation>
     </message>
     <message>
         <source>Water Pen (mixing)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pennarello ad acqua (mescola)</translation>
     </message>
     <message>
         <source>Water Pen -- mixes colors with transparency</source>
-        <translation type="unfinished"></translation>
+        <translation>Pennarello ad acqua -- mescola colori trasparenti</translation>
     </message>
     <message>
         <source>Spray Paint</source>
-        <translation type="unfinished"></translation>
+        <translation>Bomboletta</translation>
     </message>
     <message>
         <source>Spray Paint -- single color, no mixing</source>
-        <translation type="unfinished"></translation>
+        <translation>Bomboletta -- un colore, senza mescolare</translation>
     </message>
     <message>
         <source>Wand Stars</source>
-        <translation type="unfinished"></translation>
+        <translation>Stelle magiche</translation>
     </message>
     <message>
         <source>Wand Stars -- create the sparkles that come from a wand</source>
-        <translation type="unfinished"></translation>
+        <translation>Stelle magiche -- scintille da bacchetta magica</translation>
     </message>
     <message>
         <source>Replacement Paint</source>
-        <translation type="unfinished"></translation>
+        <translation>Colore scambio</translation>
     </message>
     <message>
         <source>Replacement Paint -- replaces the color you click on with the chosen color</source>
-        <translation type="unfinished"></translation>
+        <translation>Colore scambio -- cambia il colore che tocchi con il tuo</translation>
     </message>
     <message>
         <source>Dropper</source>
-        <translation type="unfinished"></translation>
+        <translation>Contagocce</translation>
     </message>
     <message>
         <source>Dropper -- pick up color</source>
-        <translation type="unfinished"></translation>
+        <translation>Contagocce -- prende un colore</translation>
     </message>
     <message>
         <source>Oil Paint</source>
-        <translation type="unfinished"></translation>
+        <translation>Colore a olio</translation>
     </message>
     <message>
         <source>Oil Paint -- blends and mixes colors upon applying</source>
-        <translation type="unfinished"></translation>
+        <translation>Colore a olio -- mescola i colori mentre dipingi</translation>
     </message>
     <message>
         <source>Spray Paint (mixing)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bomboletta (mescola)</translation>
     </message>
     <message>
         <source>Spray Paint -- spray a color and mix on contact</source>
-        <translation type="unfinished"></translation>
+        <translation>Bomboletta -- spruzza un colore e lo mescola</translation>
     </message>
     <message>
         <source>Zoom Rectangle</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom su un rettangolo</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Incolla</translation>
     </message>
 </context>
 <context>
     <name>pz::Topenpic</name>
     <message>
         <source>Open a Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri un disegno</translation>
     </message>
     <message>
         <source>Open the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri il disegno</translation>
     </message>
     <message>
         <source>Keep the picture you have</source>
-        <translation type="unfinished"></translation>
+        <translation>Tieni il tuo disegno</translation>
     </message>
 </context>
 <context>
     <name>pz::Tpalpinz</name>
     <message>
         <source>Pinzola&apos;s Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>I colori di Pinzola</translation>
     </message>
     <message>
         <source>Click a colour to paint with it</source>
-        <translation type="unfinished"></translation>
+        <translation>Fai clic su un colore per dipingere</translation>
     </message>
     <message>
         <source>R</source>
         <extracomment>The first letter of the word red.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>R</translation>
     </message>
     <message>
         <source>G</source>
         <extracomment>The first letter of the word green.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>V</translation>
     </message>
     <message>
         <source>B</source>
         <extracomment>The first letter of the word blue.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>B</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rosso</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Verde</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Blu</translation>
     </message>
     <message>
         <source>Choose a palette</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli una tavolozza</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Fatto</translation>
     </message>
 </context>
 <context>
     <name>pz::Tsaveuser</name>
     <message>
         <source>Enter the name you wish to save this picture as...</source>
-        <translation type="unfinished"></translation>
+        <translation>Che nome vuoi dare al tuo disegno?</translation>
     </message>
     <message>
         <source>Save with this name</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva con questo nome</translation>
     </message>
     <message>
         <source>Do not save</source>
-        <translation type="unfinished"></translation>
+        <translation>Non salvare</translation>
     </message>
 </context>
 <context>
     <name>pz::Ttoolform</name>
     <message>
         <source>Pinzola&apos;s Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>Gli strumenti di Pinzola</translation>
     </message>
     <message>
         <source>Textures</source>
-        <translation type="unfinished"></translation>
+        <translation>Trame</translation>
     </message>
     <message>
         <source>Tools with this icon will mix colors as they apply.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gli strumenti con questo segno mescolano i colori.</translation>
     </message>
     <message>
         <source>Le&apos;s go with the chosen tool...</source>
-        <translation type="unfinished"></translation>
+        <translation>Via con questo strumento...</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Select Textures</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli le trame</translation>
     </message>
     <message>
         <source>These textures cannot be read and are left out:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Queste trame non si leggono e vengono lasciate fuori:
+</translation>
     </message>
 </context>
 </TS>
