@@ -5,1041 +5,1044 @@
     <name>fx::AreaSelect</name>
     <message>
         <source> Area Select </source>
-        <translation type="unfinished"></translation>
+        <translation> Stuk kiezen </translation>
     </message>
     <message>
         <source>Copy a rectangular area</source>
-        <translation type="unfinished"></translation>
+        <translation>Een rechthoek kopiëren</translation>
     </message>
     <message>
         <source>Copy irregular area</source>
-        <translation type="unfinished"></translation>
+        <translation>Een vrije vorm kopiëren</translation>
     </message>
     <message>
         <source>Copy the whole image</source>
-        <translation type="unfinished"></translation>
+        <translation>De hele afbeelding kopiëren</translation>
     </message>
     <message>
         <source>Copy Selected Area to Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Gekozen stuk kopiëren</translation>
     </message>
     <message>
         <source>Return to Pinzola</source>
-        <translation type="unfinished"></translation>
+        <translation>Terug naar Pinzola</translation>
     </message>
 </context>
 <context>
     <name>fx::MetafilePage</name>
     <message>
         <source>Width: %1  Height: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Breed: %1  Hoog: %2</translation>
     </message>
     <message>
         <source>Browse System for WMF File...</source>
-        <translation type="unfinished"></translation>
+        <translation>WMF-bestand zoeken...</translation>
     </message>
     <message>
         <source>Retrieve WMF File from Clipboard...</source>
-        <translation type="unfinished"></translation>
+        <translation>WMF van het klembord halen...</translation>
     </message>
     <message>
         <source> Size </source>
-        <translation type="unfinished"></translation>
+        <translation> Grootte </translation>
     </message>
     <message>
         <source>Make the image larger</source>
-        <translation type="unfinished"></translation>
+        <translation>De afbeelding groter maken</translation>
     </message>
     <message>
         <source>Make the image smaller</source>
-        <translation type="unfinished"></translation>
+        <translation>De afbeelding kleiner maken</translation>
     </message>
     <message>
         <source>Native Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Echte grootte</translation>
     </message>
     <message>
         <source>Set the image to normal size</source>
-        <translation type="unfinished"></translation>
+        <translation>De afbeelding weer normaal maken</translation>
     </message>
     <message>
         <source>Width:               Height:</source>
-        <translation type="unfinished"></translation>
+        <translation>Breed:               Hoog:</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Openen</translation>
     </message>
     <message>
         <source>Windows Metafiles (*.[wW][mM][fF] *.[eE][mM][fF])</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows-metabestanden (*.[wW][mM][fF] *.[eE][mM][fF])</translation>
     </message>
     <message>
         <source>The picture on the clipboard cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>De afbeelding op het klembord is niet te lezen.</translation>
     </message>
 </context>
 <context>
     <name>fx::TextPage</name>
     <message>
         <source>Text Effect:</source>
-        <translation type="unfinished"></translation>
+        <translation>Teksteffect:</translation>
     </message>
     <message>
         <source>Choose test style here</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies hier de stijl</translation>
     </message>
     <message>
         <source>Click to choose background color</source>
-        <translation type="unfinished"></translation>
+        <translation>Klik om de achtergrondkleur te kiezen</translation>
     </message>
     <message>
         <source>Click to choose foreground color</source>
-        <translation type="unfinished"></translation>
+        <translation>Klik om de kleur van de letters te kiezen</translation>
     </message>
     <message>
         <source>Choose lettering style here</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies hier het lettertype</translation>
     </message>
     <message>
         <source>Choose lettering size here</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies hier de lettergrootte</translation>
     </message>
     <message>
         <source>Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>Schuin</translation>
     </message>
     <message>
         <source>Make your text italic</source>
-        <translation type="unfinished"></translation>
+        <translation>Tekst schuin maken</translation>
     </message>
     <message>
         <source>Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>Vet</translation>
     </message>
     <message>
         <source>Make your text bold</source>
-        <translation type="unfinished"></translation>
+        <translation>Tekst vet maken</translation>
     </message>
     <message>
         <source>Enter Text Here</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ hier je tekst</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Terug</translation>
     </message>
     <message>
         <source>Undo last action</source>
-        <translation type="unfinished"></translation>
+        <translation>Laatste stap terug</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Wissen</translation>
     </message>
     <message>
         <source>Clear the screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Alles wissen</translation>
     </message>
     <message>
         <source>Shadow Depth:</source>
-        <translation type="unfinished"></translation>
+        <translation>Schaduw:</translation>
     </message>
     <message>
         <source>Click to change the depth</source>
-        <translation type="unfinished"></translation>
+        <translation>Klik om de schaduw te veranderen</translation>
     </message>
     <message>
         <source>1 Pixel</source>
-        <translation type="unfinished"></translation>
+        <translation>1 pixel</translation>
     </message>
     <message>
         <source>Direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Richting</translation>
     </message>
     <message>
         <source>%1 Pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 pixels</translation>
     </message>
 </context>
 <context>
     <name>fx::Tpamain</name>
     <message>
         <source>Grab Frame from AVI File</source>
-        <translation type="unfinished"></translation>
+        <translation>Beeld uit AVI-film</translation>
     </message>
     <message>
         <source>Add Text Effect</source>
-        <translation type="unfinished"></translation>
+        <translation>Tekst met effect</translation>
     </message>
     <message>
         <source>Vector Graphic Image to Bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Vectortekening naar plaatje</translation>
     </message>
     <message>
         <source>This application can only be executed from Pinzola.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dit programma kan alleen vanuit Pinzola starten.</translation>
     </message>
 </context>
 <context>
     <name>fx::Trotator</name>
     <message>
         <source>Set Text Rotation Angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Tekst draaien</translation>
     </message>
     <message>
         <source>%1 Degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 graden</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Example</source>
-        <translation type="unfinished"></translation>
+        <translation>Voorbeeld</translation>
     </message>
 </context>
 <context>
     <name>fx::VideoPage</name>
     <message>
         <source>AVI Movies (*.[aA][vV][iI])</source>
-        <translation type="unfinished"></translation>
+        <translation>AVI-films (*.[aA][vV][iI])</translation>
     </message>
     <message>
         <source>Get AVI File...</source>
-        <translation type="unfinished"></translation>
+        <translation>AVI-film openen...</translation>
     </message>
     <message>
         <source> Playback Control </source>
-        <translation type="unfinished"></translation>
+        <translation> Afspelen </translation>
     </message>
     <message>
         <source>PLAY</source>
-        <translation type="unfinished"></translation>
+        <translation>AFSPELEN</translation>
     </message>
     <message>
         <source>STOP</source>
-        <translation type="unfinished"></translation>
+        <translation>STOP</translation>
     </message>
     <message>
         <source>Move Back One Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Eén beeld terug</translation>
     </message>
     <message>
         <source>Move Ahead One Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Eén beeld vooruit</translation>
     </message>
     <message>
         <source>Click and drag the pointer to move about in the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Klik en sleep om door de film te gaan</translation>
     </message>
     <message>
         <source>Frame   of </source>
-        <translation type="unfinished"></translation>
+        <translation>Beeld   van </translation>
     </message>
     <message>
         <source>Speed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo:</translation>
     </message>
     <message>
         <source>%1 mS</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ms</translation>
     </message>
     <message>
         <source> Frame Size </source>
-        <translation type="unfinished"></translation>
+        <translation> Beeldgrootte </translation>
     </message>
     <message>
         <source>Make it larger</source>
-        <translation type="unfinished"></translation>
+        <translation>Groter maken</translation>
     </message>
     <message>
         <source>Make it smaller</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleiner maken</translation>
     </message>
     <message>
         <source>Native Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Echte grootte</translation>
     </message>
     <message>
         <source>Set image to normal size</source>
-        <translation type="unfinished"></translation>
+        <translation>De afbeelding weer normaal maken</translation>
     </message>
     <message>
         <source>Width:               Height:</source>
-        <translation type="unfinished"></translation>
+        <translation>Breed:               Hoog:</translation>
     </message>
     <message>
         <source>Get AVI File</source>
-        <translation type="unfinished"></translation>
+        <translation>AVI-film openen</translation>
     </message>
     <message>
         <source>Width: %1  Height: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Breed: %1  Hoog: %2</translation>
     </message>
     <message>
         <source>Frame %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Beeld %1 van %2</translation>
     </message>
 </context>
 <context>
     <name>pz::Canvas</name>
     <message>
         <source>Pinzola cannot start: the art file %1 is missing or unreadable (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Pinzola kan niet starten: het tekenbestand %1 ontbreekt of is niet te lezen (%2).</translation>
     </message>
     <message>
         <source>Paint, color and play!</source>
-        <translation type="unfinished"></translation>
+        <translation>Schilder, kleur en speel!</translation>
     </message>
 </context>
 <context>
     <name>pz::Files</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop</translation>
     </message>
     <message>
         <source>Click a name to see it</source>
-        <translation type="unfinished"></translation>
+        <translation>Klik op een naam</translation>
     </message>
     <message>
         <source>Pinzola -- (untitled)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pinzola -- (zonder naam)</translation>
     </message>
     <message>
         <source>Pinzola -- %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pinzola -- %1</translation>
     </message>
     <message>
         <source>Pinzola -- using %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pinzola -- met %1</translation>
     </message>
     <message>
         <source>Pinzola -- adjusting colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Pinzola -- kleuren worden aangepast</translation>
     </message>
     <message>
         <source>%1%</source>
-        <translation type="unfinished"></translation>
+        <translation>%1%</translation>
     </message>
     <message>
         <source>%1already exists. Overwrite?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bestaat al. Vervangen?</translation>
     </message>
     <message>
         <source>No Saved Pictures to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er zijn nog geen bewaarde tekeningen.</translation>
     </message>
     <message>
         <source>The picture on the clipboard is too large to paste. Pictures can be at most 16000 pixels wide and 16000 pixels high.</source>
-        <translation type="unfinished"></translation>
+        <translation>De afbeelding op het klembord is te groot om te plakken. Een afbeelding mag hoogstens 16000 pixels breed en 16000 pixels hoog zijn.</translation>
     </message>
     <message>
         <source>The picture on the clipboard could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>De afbeelding op het klembord kon niet gelezen worden.</translation>
     </message>
     <message>
         <source>A picture&apos;s name cannot contain &quot;/&quot; or control characters and cannot be &quot;.&quot; or &quot;..&quot;. Please choose another name.</source>
-        <translation type="unfinished"></translation>
+        <translation>De naam van een tekening mag geen &quot;/&quot; of stuurtekens bevatten en mag niet &quot;.&quot; of &quot;..&quot; zijn. Kies een andere naam.</translation>
     </message>
     <message>
         <source>That name is too long for a picture. Please choose a shorter name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die naam is te lang. Kies een kortere naam.</translation>
     </message>
     <message>
         <source>%1
 
 The picture you are painting has not been changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+Je tekening is niet veranderd.</translation>
     </message>
     <message>
         <source>Cannot save the picture as %1 (%2). Nothing was written: an earlier picture of that name is unchanged, and the picture you are painting is still here.</source>
-        <translation type="unfinished"></translation>
+        <translation>De tekening kan niet bewaard worden als %1 (%2). Er is niets geschreven: een oudere tekening met die naam is hetzelfde gebleven, en je tekening is er nog.</translation>
     </message>
     <message>
         <source>the folder cannot be written to: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>in de map kan niet geschreven worden: %1</translation>
     </message>
     <message>
         <source>Textures are limited to 50x50. Your bitmap will take the top left 50x50 as the texture. OK?</source>
-        <translation type="unfinished"></translation>
+        <translation>Patronen zijn hoogstens 50x50. Het stuk van 50x50 linksboven wordt het patroon. Goed?</translation>
     </message>
 </context>
 <context>
     <name>pz::Platform</name>
     <message>
         <source>Out of memory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het geheugen is vol.</translation>
     </message>
     <message>
         <source>not a bitmap file</source>
-        <translation type="unfinished"></translation>
+        <translation>geen bitmapbestand</translation>
     </message>
     <message>
         <source>truncated bitmap header</source>
-        <translation type="unfinished"></translation>
+        <translation>bitmapkop afgebroken</translation>
     </message>
     <message>
         <source>unknown bitmap header</source>
-        <translation type="unfinished"></translation>
+        <translation>onbekende bitmapkop</translation>
     </message>
     <message>
         <source>bitmap size out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>onmogelijke bitmapgrootte</translation>
     </message>
     <message>
         <source>unsupported bit depth</source>
-        <translation type="unfinished"></translation>
+        <translation>kleurdiepte niet ondersteund</translation>
     </message>
     <message>
         <source>truncated bit fields</source>
-        <translation type="unfinished"></translation>
+        <translation>bitvelden afgebroken</translation>
     </message>
     <message>
         <source>unsupported compression</source>
-        <translation type="unfinished"></translation>
+        <translation>compressie niet ondersteund</translation>
     </message>
     <message>
         <source>bad bit fields</source>
-        <translation type="unfinished"></translation>
+        <translation>foute bitvelden</translation>
     </message>
     <message>
         <source>no pixel data</source>
-        <translation type="unfinished"></translation>
+        <translation>geen pixels</translation>
     </message>
     <message>
         <source>truncated pixel data</source>
-        <translation type="unfinished"></translation>
+        <translation>pixels afgebroken</translation>
     </message>
     <message>
         <source>Cannot open file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestand %1 kan niet geopend worden</translation>
     </message>
     <message>
         <source>%1 is too large to be a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is te groot voor een afbeelding</translation>
     </message>
     <message>
         <source>%1 is not a valid bitmap (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is geen geldige bitmap (%2)</translation>
     </message>
     <message>
         <source>not a JPEG file</source>
-        <translation type="unfinished"></translation>
+        <translation>geen JPEG-bestand</translation>
     </message>
     <message>
         <source>file too large</source>
-        <translation type="unfinished"></translation>
+        <translation>bestand te groot</translation>
     </message>
     <message>
         <source>no JPEG decoder</source>
-        <translation type="unfinished"></translation>
+        <translation>geen JPEG-decoder</translation>
     </message>
     <message>
         <source>picture too large</source>
-        <translation type="unfinished"></translation>
+        <translation>afbeelding te groot</translation>
     </message>
     <message>
         <source>CMYK pictures are not supported</source>
-        <translation type="unfinished"></translation>
+        <translation>CMYK-afbeeldingen worden niet ondersteund</translation>
     </message>
     <message>
         <source>empty picture</source>
-        <translation type="unfinished"></translation>
+        <translation>lege afbeelding</translation>
     </message>
     <message>
         <source>no JPEG encoder</source>
-        <translation type="unfinished"></translation>
+        <translation>geen JPEG-encoder</translation>
     </message>
     <message>
         <source>%1 is too large to be a picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is te groot voor een afbeelding.</translation>
     </message>
     <message>
         <source>Cannot read file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestand %1 kan niet gelezen worden</translation>
     </message>
     <message>
         <source>not a BMP or JPEG picture</source>
-        <translation type="unfinished"></translation>
+        <translation>geen BMP- of JPEG-afbeelding</translation>
     </message>
     <message>
         <source>%1 cannot be opened as a picture (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kan niet als afbeelding geopend worden (%2).</translation>
     </message>
     <message>
         <source>%1 is not a metafile: the extension is not .wmf or .emf.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is geen metabestand: de extensie is niet .wmf of .emf.</translation>
     </message>
     <message>
         <source>Cannot open the file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestand %1 kan niet geopend worden.</translation>
     </message>
     <message>
         <source>%1 is too large to be a metafile.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is te groot voor een metabestand.</translation>
     </message>
     <message>
         <source>%1 cannot be shown: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kan niet getoond worden: %2.</translation>
     </message>
     <message>
         <source>it is not an enhanced metafile</source>
-        <translation type="unfinished"></translation>
+        <translation>het is geen enhanced metabestand</translation>
     </message>
     <message>
         <source>the file is truncated</source>
-        <translation type="unfinished"></translation>
+        <translation>het bestand is afgebroken</translation>
     </message>
     <message>
         <source>the picture has no size</source>
-        <translation type="unfinished"></translation>
+        <translation>de afbeelding heeft geen grootte</translation>
     </message>
     <message>
         <source>the file is truncated or its records are damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>het bestand is afgebroken of beschadigd</translation>
     </message>
     <message>
         <source>the placeable header&apos;s checksum is wrong</source>
-        <translation type="unfinished"></translation>
+        <translation>de controlesom van de kop klopt niet</translation>
     </message>
     <message>
         <source>the header gives no units per inch</source>
-        <translation type="unfinished"></translation>
+        <translation>de kop geeft geen eenheden per inch</translation>
     </message>
     <message>
         <source>it is not a placeable Windows metafile or an enhanced metafile</source>
-        <translation type="unfinished"></translation>
+        <translation>het is geen plaatsbaar Windows-metabestand en geen enhanced metabestand</translation>
     </message>
     <message>
         <source>it is not a Windows metafile</source>
-        <translation type="unfinished"></translation>
+        <translation>het is geen Windows-metabestand</translation>
     </message>
     <message>
         <source>Print Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Printer instellen</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>No file was given to print into.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is geen bestand gegeven om in te printen.</translation>
     </message>
     <message>
         <source>There is no default printer currently selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is geen standaardprinter gekozen.</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; is not available.</source>
-        <translation type="unfinished"></translation>
+        <translation>De printer &quot;%1&quot; is er niet.</translation>
     </message>
     <message>
         <source>The printer could not start the page.</source>
-        <translation type="unfinished"></translation>
+        <translation>De printer kon de pagina niet beginnen.</translation>
     </message>
     <message>
         <source>The page could not be sent to the printer.</source>
-        <translation type="unfinished"></translation>
+        <translation>De pagina kon niet naar de printer gestuurd worden.</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; cannot be found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand &quot;%1&quot; is niet te vinden.</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand &quot;%1&quot; is leeg.</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; is not an AVI video, or its header is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand &quot;%1&quot; is geen AVI-film, of de kop is beschadigd.</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; holds no video.</source>
-        <translation type="unfinished"></translation>
+        <translation>In het bestand &quot;%1&quot; zit geen film.</translation>
     </message>
     <message>
         <source>The video in &quot;%1&quot; has a damaged header: it gives no picture size.</source>
-        <translation type="unfinished"></translation>
+        <translation>De film in &quot;%1&quot; heeft een beschadigde kop: er staat geen beeldgrootte in.</translation>
     </message>
     <message>
         <source>The video in &quot;%1&quot; claims to be %2 × %3 pixels; the largest video that can be shown is %4 × %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>De film in &quot;%1&quot; zou %2 × %3 pixels zijn; de grootste film die getoond kan worden is %4 × %4.</translation>
     </message>
     <message>
         <source>The video in &quot;%1&quot; is compressed with a method (%2) that cannot be decoded.</source>
-        <translation type="unfinished"></translation>
+        <translation>De film in &quot;%1&quot; is ingepakt met een methode (%2) die niet uitgepakt kan worden.</translation>
     </message>
     <message>
         <source>The video in &quot;%1&quot; has no frames.</source>
-        <translation type="unfinished"></translation>
+        <translation>De film in &quot;%1&quot; heeft geen beelden.</translation>
     </message>
     <message>
         <source>The video in &quot;%1&quot; has no frame that can be shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>De film in &quot;%1&quot; heeft geen beeld dat getoond kan worden.</translation>
     </message>
 </context>
 <context>
     <name>pz::Taboutfrm</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>pz::Tartform</name>
     <message>
         <source>%1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>%1%</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop</translation>
     </message>
 </context>
 <context>
     <name>pz::Tmainpinz</name>
     <message>
         <source>Present position of cursor</source>
-        <translation type="unfinished"></translation>
+        <translation>Waar de aanwijzer nu is</translation>
     </message>
     <message>
         <source>UNDO</source>
-        <translation type="unfinished"></translation>
+        <translation>TERUG</translation>
     </message>
     <message>
         <source>Undo the last thing you did</source>
-        <translation type="unfinished"></translation>
+        <translation>Het laatste ongedaan maken</translation>
     </message>
     <message>
         <source>Zoom In</source>
-        <translation type="unfinished"></translation>
+        <translation>Inzoomen</translation>
     </message>
     <message>
         <source>Zoom Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Uitzoomen</translation>
     </message>
     <message>
         <source>Normal (1 to 1) Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Normale grootte (1 op 1)</translation>
     </message>
     <message>
         <source>Select Color to Use</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleur kiezen</translation>
     </message>
     <message>
         <source>Click to brighten</source>
-        <translation type="unfinished"></translation>
+        <translation>Klik om lichter te maken</translation>
     </message>
     <message>
         <source>Click to darken</source>
-        <translation type="unfinished"></translation>
+        <translation>Klik om donkerder te maken</translation>
     </message>
     <message>
         <source>Select a tool to use</source>
-        <translation type="unfinished"></translation>
+        <translation>Gereedschap kiezen</translation>
     </message>
     <message>
         <source>Tool Chest</source>
-        <translation type="unfinished"></translation>
+        <translation>Gereedschap</translation>
     </message>
     <message>
         <source>Adjust percentage of water in the brush</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoeveel water in de kwast zit</translation>
     </message>
     <message>
         <source>Water %:</source>
-        <translation type="unfinished"></translation>
+        <translation>Water %:</translation>
     </message>
     <message>
         <source>White Only</source>
-        <translation type="unfinished"></translation>
+        <translation>Alleen wit</translation>
     </message>
     <message>
         <source>When checked textures don&apos;t paint over colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Aangevinkt verven patronen niet over kleuren</translation>
     </message>
     <message>
         <source>About this program</source>
-        <translation type="unfinished"></translation>
+        <translation>Over dit programma</translation>
     </message>
     <message>
         <source>Open and Save pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Tekeningen openen en bewaren</translation>
     </message>
     <message>
         <source>Read the User Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>De handleiding lezen</translation>
     </message>
     <message>
         <source>Quit Pinzola</source>
-        <translation type="unfinished"></translation>
+        <translation>Pinzola stoppen</translation>
     </message>
     <message>
         <source>TOOLS</source>
-        <translation type="unfinished"></translation>
+        <translation>VERVEN</translation>
     </message>
     <message>
         <source>SYSTEM</source>
-        <translation type="unfinished"></translation>
+        <translation>SYSTEEM</translation>
     </message>
     <message>
         <source>Print Setup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Printer instellen...</translation>
     </message>
     <message>
         <source>Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>Printen...</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Plakken</translation>
     </message>
     <message>
         <source>Clipart Library...</source>
-        <translation type="unfinished"></translation>
+        <translation>Clipartverzameling...</translation>
     </message>
     <message>
         <source>&amp;Zoom Rectangle</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zoomen op rechthoek</translation>
     </message>
     <message>
         <source>Get AVI Movie Frame...</source>
-        <translation type="unfinished"></translation>
+        <translation>Beeld uit AVI-film...</translation>
     </message>
     <message>
         <source>Insert Text...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tekst toevoegen...</translation>
     </message>
     <message>
         <source>Import WMF Image...</source>
-        <translation type="unfinished"></translation>
+        <translation>WMF-afbeelding halen...</translation>
     </message>
     <message>
         <source>Open Pinzola Picture...</source>
-        <translation type="unfinished"></translation>
+        <translation>Pinzola-tekening openen...</translation>
     </message>
     <message>
         <source>Open Saved Pinzola Picture...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bewaarde tekening openen...</translation>
     </message>
     <message>
         <source>Save Pinzola Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Tekening bewaren</translation>
     </message>
     <message>
         <source>Save Pinzola Picture As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tekening bewaren als...</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwijderen</translation>
     </message>
     <message>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Knippen</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiëren</translation>
     </message>
     <message>
         <source>Save As Texture</source>
-        <translation type="unfinished"></translation>
+        <translation>Bewaren als patroon</translation>
     </message>
     <message>
         <source>Pinzola -- (untitled)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pinzola -- (zonder naam)</translation>
     </message>
     <message>
         <source>Pinzola is not intended for LARGE FONT displays. Please adjust your display properties for SMALL FONTS.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pinzola is niet gemaakt voor GROTE LETTERS op het scherm. Zet het scherm op KLEINE LETTERS.</translation>
     </message>
     <message>
         <source>Awwwww. Do you really have to leave now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ooooh. Moet je nu echt al weg?</translation>
     </message>
     <message>
         <source>The texture could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het patroon kon niet bewaard worden.</translation>
     </message>
     <message>
         <source>Water %</source>
-        <translation type="unfinished"></translation>
+        <translation>Water %</translation>
     </message>
     <message>
         <source>Pasting can only take place at 1:1 zoom.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plakken kan alleen op grootte 1:1.</translation>
     </message>
 </context>
 <context>
     <name>pz::Tools</name>
     <message>
         <source>Pastel</source>
-        <translation type="unfinished"></translation>
+        <translation>Pastel</translation>
     </message>
     <message>
         <source>Pastel -- applies like a crayon</source>
-        <translation type="unfinished"></translation>
+        <translation>Pastel -- kleurt als een waskrijtje</translation>
     </message>
     <message>
         <source>Texture Brush</source>
-        <translation type="unfinished"></translation>
+        <translation>Patroonkwast</translation>
     </message>
     <message>
         <source>Texture Brush -- use to apply natural organic textures as paint</source>
-        <translation type="unfinished"></translation>
+        <translation>Patroonkwast -- verft met patronen uit de natuur</translation>
     </message>
     <message>
         <source>Water Pen</source>
-        <translation type="unfinished"></translation>
+        <translation>Waterstift</translation>
     </message>
     <message>
         <source>Water Pen -- applies color transparently</source>
-        <translation type="unfinished"></translation>
+        <translation>Waterstift -- verft doorzichtige kleur</translation>
     </message>
     <message>
         <source>Rectangular Area Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechthoek kiezen</translation>
     </message>
     <message>
         <source>Razor</source>
-        <translation type="unfinished"></translation>
+        <translation>Scheermes</translation>
     </message>
     <message>
         <source>Razor -- shave color away from black lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Scheermes -- haalt kleur van zwarte lijnen</translation>
     </message>
     <message>
         <source>Acrylic Paint</source>
-        <translation type="unfinished"></translation>
+        <translation>Acrylverf</translation>
     </message>
     <message>
         <source>Acrylic Paint -- applies color dry (doesn&apos;t mix.)</source>
-        <translation type="unfinished"></translation>
+        <translation>Acrylverf -- verft droog (mengt niet.)</translation>
     </message>
     <message>
         <source>Bucket</source>
-        <translation type="unfinished"></translation>
+        <translation>Emmer</translation>
     </message>
     <message>
         <source>Bucket -- fill area with color</source>
-        <translation type="unfinished"></translation>
+        <translation>Emmer -- vult een vlak met kleur</translation>
     </message>
     <message>
         <source>Black Pencil</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwart potlood</translation>
     </message>
     <message>
         <source>Black Pencil -- draw black lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwart potlood -- tekent zwarte lijnen</translation>
     </message>
     <message>
         <source>Black Eraser</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwart-gum</translation>
     </message>
     <message>
         <source>Black Eraser -- erase black lines only</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwart-gum -- gumt alleen zwarte lijnen</translation>
     </message>
     <message>
         <source>Color Eraser</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleurgum</translation>
     </message>
     <message>
         <source>Color Eraser -- erase color only</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleurgum -- gumt alleen kleur</translation>
     </message>
     <message>
         <source>Pastel (mixing)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pastel (mengend)</translation>
     </message>
     <message>
         <source>Pastel -- applies like a crayon but mixes upon contact</source>
-        <translation type="unfinished"></translation>
+        <translation>Pastel -- kleurt als een krijtje en mengt de kleuren</translation>
     </message>
     <message>
         <source>Water Pen (mixing)</source>
-        <translation type="unfinished"></translation>
+        <translation>Waterstift (mengend)</translation>
     </message>
     <message>
         <source>Water Pen -- mixes colors with transparency</source>
-        <translation type="unfinished"></translation>
+        <translation>Waterstift -- mengt doorzichtige kleuren</translation>
     </message>
     <message>
         <source>Spray Paint</source>
-        <translation type="unfinished"></translation>
+        <translation>Spuitbus</translation>
     </message>
     <message>
         <source>Spray Paint -- single color, no mixing</source>
-        <translation type="unfinished"></translation>
+        <translation>Spuitbus -- één kleur, zonder mengen</translation>
     </message>
     <message>
         <source>Wand Stars</source>
-        <translation type="unfinished"></translation>
+        <translation>Toversterren</translation>
     </message>
     <message>
         <source>Wand Stars -- create the sparkles that come from a wand</source>
-        <translation type="unfinished"></translation>
+        <translation>Toversterren -- glitters als uit een toverstaf</translation>
     </message>
     <message>
         <source>Replacement Paint</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruilverf</translation>
     </message>
     <message>
         <source>Replacement Paint -- replaces the color you click on with the chosen color</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruilverf -- ruilt de aangeklikte kleur voor jouw kleur</translation>
     </message>
     <message>
         <source>Dropper</source>
-        <translation type="unfinished"></translation>
+        <translation>Pipet</translation>
     </message>
     <message>
         <source>Dropper -- pick up color</source>
-        <translation type="unfinished"></translation>
+        <translation>Pipet -- pakt een kleur op</translation>
     </message>
     <message>
         <source>Oil Paint</source>
-        <translation type="unfinished"></translation>
+        <translation>Olieverf</translation>
     </message>
     <message>
         <source>Oil Paint -- blends and mixes colors upon applying</source>
-        <translation type="unfinished"></translation>
+        <translation>Olieverf -- mengt de kleuren tijdens het verven</translation>
     </message>
     <message>
         <source>Spray Paint (mixing)</source>
-        <translation type="unfinished"></translation>
+        <translation>Spuitbus (mengend)</translation>
     </message>
     <message>
         <source>Spray Paint -- spray a color and mix on contact</source>
-        <translation type="unfinished"></translation>
+        <translation>Spuitbus -- spuit een kleur en mengt die</translation>
     </message>
     <message>
         <source>Zoom Rectangle</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoomen op rechthoek</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Plakken</translation>
     </message>
 </context>
 <context>
     <name>pz::Topenpic</name>
     <message>
         <source>Open a Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Een tekening openen</translation>
     </message>
     <message>
         <source>Open the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>De tekening openen</translation>
     </message>
     <message>
         <source>Keep the picture you have</source>
-        <translation type="unfinished"></translation>
+        <translation>Je tekening houden</translation>
     </message>
 </context>
 <context>
     <name>pz::Tpalpinz</name>
     <message>
         <source>Pinzola&apos;s Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Pinzola&apos;s kleuren</translation>
     </message>
     <message>
         <source>Click a colour to paint with it</source>
-        <translation type="unfinished"></translation>
+        <translation>Klik op een kleur om ermee te verven</translation>
     </message>
     <message>
         <source>R</source>
         <extracomment>The first letter of the word red.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>R</translation>
     </message>
     <message>
         <source>G</source>
         <extracomment>The first letter of the word green.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>G</translation>
     </message>
     <message>
         <source>B</source>
         <extracomment>The first letter of the word blue.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>B</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rood</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Groen</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Blauw</translation>
     </message>
     <message>
         <source>Choose a palette</source>
-        <translation type="unfinished"></translation>
+        <translation>Een palet kiezen</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Klaar</translation>
     </message>
 </context>
 <context>
     <name>pz::Tsaveuser</name>
     <message>
         <source>Enter the name you wish to save this picture as...</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoe moet je tekening heten?</translation>
     </message>
     <message>
         <source>Save with this name</source>
-        <translation type="unfinished"></translation>
+        <translation>Met deze naam bewaren</translation>
     </message>
     <message>
         <source>Do not save</source>
-        <translation type="unfinished"></translation>
+        <translation>Niet bewaren</translation>
     </message>
 </context>
 <context>
     <name>pz::Ttoolform</name>
     <message>
         <source>Pinzola&apos;s Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>Pinzola&apos;s gereedschap</translation>
     </message>
     <message>
         <source>Textures</source>
-        <translation type="unfinished"></translation>
+        <translation>Patronen</translation>
     </message>
     <message>
         <source>Tools with this icon will mix colors as they apply.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gereedschap met dit teken mengt de kleuren.</translation>
     </message>
     <message>
         <source>Le&apos;s go with the chosen tool...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aan de slag met dit gereedschap...</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Select Textures</source>
-        <translation type="unfinished"></translation>
+        <translation>Patronen kiezen</translation>
     </message>
     <message>
         <source>These textures cannot be read and are left out:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Deze patronen zijn niet te lezen en worden weggelaten:
+</translation>
     </message>
 </context>
 </TS>
