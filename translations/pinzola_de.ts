@@ -56,7 +56,7 @@
     </message>
     <message>
         <source>Native Size</source>
-        <translation>Originalgröße</translation>
+        <translation>Original</translation>
     </message>
     <message>
         <source>Set the image to normal size</source>
@@ -107,7 +107,7 @@
     </message>
     <message>
         <source>Italic</source>
-        <translation>Schräg</translation>
+        <translation>Kursiv</translation>
     </message>
     <message>
         <source>Make your text italic</source>
@@ -260,7 +260,7 @@
     </message>
     <message>
         <source>Native Size</source>
-        <translation>Originalgröße</translation>
+        <translation>Original</translation>
     </message>
     <message>
         <source>Set image to normal size</source>
@@ -618,7 +618,7 @@ Dein Bild ist unverändert.</translation>
     </message>
     <message>
         <source>UNDO</source>
-        <translation>ZURÜCK</translation>
+        <translation>UPS!</translation>
     </message>
     <message>
         <source>Undo the last thing you did</source>

@@ -56,7 +56,7 @@
     </message>
     <message>
         <source>Native Size</source>
-        <translation>Tamaño original</translation>
+        <translation>Original</translation>
     </message>
     <message>
         <source>Set the image to normal size</source>
@@ -107,7 +107,7 @@
     </message>
     <message>
         <source>Italic</source>
-        <translation>Cursiva</translation>
+        <translation>Itálica</translation>
     </message>
     <message>
         <source>Make your text italic</source>
@@ -115,7 +115,7 @@
     </message>
     <message>
         <source>Bold</source>
-        <translation>Negrita</translation>
+        <translation>Gorda</translation>
     </message>
     <message>
         <source>Make your text bold</source>
@@ -240,7 +240,7 @@
     </message>
     <message>
         <source>Speed:</source>
-        <translation>Velocidad:</translation>
+        <translation>Ritmo:</translation>
     </message>
     <message>
         <source>%1 mS</source>
@@ -260,7 +260,7 @@
     </message>
     <message>
         <source>Native Size</source>
-        <translation>Tamaño original</translation>
+        <translation>Original</translation>
     </message>
     <message>
         <source>Set image to normal size</source>
@@ -618,7 +618,7 @@ Tu dibujo no ha cambiado.</translation>
     </message>
     <message>
         <source>UNDO</source>
-        <translation>DESHACER</translation>
+        <translation>¡UPS!</translation>
     </message>
     <message>
         <source>Undo the last thing you did</source>

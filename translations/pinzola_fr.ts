@@ -32,7 +32,7 @@
     <name>fx::MetafilePage</name>
     <message>
         <source>Width: %1  Height: %2</source>
-        <translation>Largeur : %1  Hauteur : %2</translation>
+        <translation>Largeur %1  Hauteur %2</translation>
     </message>
     <message>
         <source>Browse System for WMF File...</source>
@@ -40,7 +40,7 @@
     </message>
     <message>
         <source>Retrieve WMF File from Clipboard...</source>
-        <translation>Prendre le WMF du presse-papiers...</translation>
+        <translation>WMF du presse-papiers...</translation>
     </message>
     <message>
         <source> Size </source>
@@ -56,7 +56,7 @@
     </message>
     <message>
         <source>Native Size</source>
-        <translation>Taille d&apos;origine</translation>
+        <translation>Vraie taille</translation>
     </message>
     <message>
         <source>Set the image to normal size</source>
@@ -64,7 +64,7 @@
     </message>
     <message>
         <source>Width:               Height:</source>
-        <translation>Largeur :             Hauteur :</translation>
+        <translation>Largeur               Hauteur</translation>
     </message>
     <message>
         <source>Open</source>
@@ -107,7 +107,7 @@
     </message>
     <message>
         <source>Italic</source>
-        <translation>Penché</translation>
+        <translation>Biais</translation>
     </message>
     <message>
         <source>Make your text italic</source>
@@ -240,7 +240,7 @@
     </message>
     <message>
         <source>Speed:</source>
-        <translation>Vitesse :</translation>
+        <translation>Tempo:</translation>
     </message>
     <message>
         <source>%1 mS</source>
@@ -260,7 +260,7 @@
     </message>
     <message>
         <source>Native Size</source>
-        <translation>Taille d&apos;origine</translation>
+        <translation>Vraie taille</translation>
     </message>
     <message>
         <source>Set image to normal size</source>
@@ -268,7 +268,7 @@
     </message>
     <message>
         <source>Width:               Height:</source>
-        <translation>Largeur :             Hauteur :</translation>
+        <translation>Largeur               Hauteur</translation>
     </message>
     <message>
         <source>Get AVI File</source>
@@ -276,7 +276,7 @@
     </message>
     <message>
         <source>Width: %1  Height: %2</source>
-        <translation>Largeur : %1  Hauteur : %2</translation>
+        <translation>Largeur %1  Hauteur %2</translation>
     </message>
     <message>
         <source>Frame %1 of %2</source>
@@ -618,7 +618,7 @@ Ton dessin n&apos;a pas changé.</translation>
     </message>
     <message>
         <source>UNDO</source>
-        <translation>ANNULER</translation>
+        <translation>OUPS</translation>
     </message>
     <message>
         <source>Undo the last thing you did</source>

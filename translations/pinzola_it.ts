@@ -56,7 +56,7 @@
     </message>
     <message>
         <source>Native Size</source>
-        <translation>Misura originale</translation>
+        <translation>Originale</translation>
     </message>
     <message>
         <source>Set the image to normal size</source>
@@ -107,7 +107,7 @@
     </message>
     <message>
         <source>Italic</source>
-        <translation>Corsivo</translation>
+        <translation>Italico</translation>
     </message>
     <message>
         <source>Make your text italic</source>
@@ -115,7 +115,7 @@
     </message>
     <message>
         <source>Bold</source>
-        <translation>Grassetto</translation>
+        <translation>Nero</translation>
     </message>
     <message>
         <source>Make your text bold</source>
@@ -240,7 +240,7 @@
     </message>
     <message>
         <source>Speed:</source>
-        <translation>Velocità:</translation>
+        <translation>Ritmo:</translation>
     </message>
     <message>
         <source>%1 mS</source>
@@ -260,7 +260,7 @@
     </message>
     <message>
         <source>Native Size</source>
-        <translation>Misura originale</translation>
+        <translation>Originale</translation>
     </message>
     <message>
         <source>Set image to normal size</source>
@@ -618,7 +618,7 @@ Il tuo disegno non è cambiato.</translation>
     </message>
     <message>
         <source>UNDO</source>
-        <translation>ANNULLA</translation>
+        <translation>OPS!</translation>
     </message>
     <message>
         <source>Undo the last thing you did</source>

@@ -56,7 +56,7 @@
     </message>
     <message>
         <source>Native Size</source>
-        <translation>Echte grootte</translation>
+        <translation>Origineel</translation>
     </message>
     <message>
         <source>Set the image to normal size</source>
@@ -107,7 +107,7 @@
     </message>
     <message>
         <source>Italic</source>
-        <translation>Schuin</translation>
+        <translation>Kantel</translation>
     </message>
     <message>
         <source>Make your text italic</source>
@@ -260,7 +260,7 @@
     </message>
     <message>
         <source>Native Size</source>
-        <translation>Echte grootte</translation>
+        <translation>Origineel</translation>
     </message>
     <message>
         <source>Set image to normal size</source>
@@ -618,7 +618,7 @@ Je tekening is niet veranderd.</translation>
     </message>
     <message>
         <source>UNDO</source>
-        <translation>TERUG</translation>
+        <translation>OEPS</translation>
     </message>
     <message>
         <source>Undo the last thing you did</source>

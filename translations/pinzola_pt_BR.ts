@@ -5,1041 +5,1044 @@
     <name>fx::AreaSelect</name>
     <message>
         <source> Area Select </source>
-        <translation type="unfinished"></translation>
+        <translation> Escolher área </translation>
     </message>
     <message>
         <source>Copy a rectangular area</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar um retângulo</translation>
     </message>
     <message>
         <source>Copy irregular area</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar uma forma livre</translation>
     </message>
     <message>
         <source>Copy the whole image</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar a imagem inteira</translation>
     </message>
     <message>
         <source>Copy Selected Area to Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar a área escolhida</translation>
     </message>
     <message>
         <source>Return to Pinzola</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltar para o Pinzola</translation>
     </message>
 </context>
 <context>
     <name>fx::MetafilePage</name>
     <message>
         <source>Width: %1  Height: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Largura: %1  Altura: %2</translation>
     </message>
     <message>
         <source>Browse System for WMF File...</source>
-        <translation type="unfinished"></translation>
+        <translation>Procurar um arquivo WMF...</translation>
     </message>
     <message>
         <source>Retrieve WMF File from Clipboard...</source>
-        <translation type="unfinished"></translation>
+        <translation>Pegar o WMF da área de transf...</translation>
     </message>
     <message>
         <source> Size </source>
-        <translation type="unfinished"></translation>
+        <translation> Tamanho </translation>
     </message>
     <message>
         <source>Make the image larger</source>
-        <translation type="unfinished"></translation>
+        <translation>Aumentar a imagem</translation>
     </message>
     <message>
         <source>Make the image smaller</source>
-        <translation type="unfinished"></translation>
+        <translation>Diminuir a imagem</translation>
     </message>
     <message>
         <source>Native Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Original</translation>
     </message>
     <message>
         <source>Set the image to normal size</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltar a imagem ao tamanho normal</translation>
     </message>
     <message>
         <source>Width:               Height:</source>
-        <translation type="unfinished"></translation>
+        <translation>Largura:               Altura:</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <source>Windows Metafiles (*.[wW][mM][fF] *.[eE][mM][fF])</source>
-        <translation type="unfinished"></translation>
+        <translation>Metarquivos do Windows (*.[wW][mM][fF] *.[eE][mM][fF])</translation>
     </message>
     <message>
         <source>The picture on the clipboard cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não dá para ler a imagem da área de transferência.</translation>
     </message>
 </context>
 <context>
     <name>fx::TextPage</name>
     <message>
         <source>Text Effect:</source>
-        <translation type="unfinished"></translation>
+        <translation>Efeito de texto:</translation>
     </message>
     <message>
         <source>Choose test style here</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha o estilo aqui</translation>
     </message>
     <message>
         <source>Click to choose background color</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique para escolher a cor do fundo</translation>
     </message>
     <message>
         <source>Click to choose foreground color</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique para escolher a cor das letras</translation>
     </message>
     <message>
         <source>Choose lettering style here</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha o tipo de letra aqui</translation>
     </message>
     <message>
         <source>Choose lettering size here</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha o tamanho da letra aqui</translation>
     </message>
     <message>
         <source>Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>Itálico</translation>
     </message>
     <message>
         <source>Make your text italic</source>
-        <translation type="unfinished"></translation>
+        <translation>Deixar o texto inclinado</translation>
     </message>
     <message>
         <source>Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>Forte</translation>
     </message>
     <message>
         <source>Make your text bold</source>
-        <translation type="unfinished"></translation>
+        <translation>Deixar o texto grosso</translation>
     </message>
     <message>
         <source>Enter Text Here</source>
-        <translation type="unfinished"></translation>
+        <translation>Escreva seu texto aqui</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Desfazer</translation>
     </message>
     <message>
         <source>Undo last action</source>
-        <translation type="unfinished"></translation>
+        <translation>Desfazer a última coisa</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Limpar</translation>
     </message>
     <message>
         <source>Clear the screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Limpar tudo</translation>
     </message>
     <message>
         <source>Shadow Depth:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sombra:</translation>
     </message>
     <message>
         <source>Click to change the depth</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique para mudar a sombra</translation>
     </message>
     <message>
         <source>1 Pixel</source>
-        <translation type="unfinished"></translation>
+        <translation>1 pixel</translation>
     </message>
     <message>
         <source>Direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Direção</translation>
     </message>
     <message>
         <source>%1 Pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 pixels</translation>
     </message>
 </context>
 <context>
     <name>fx::Tpamain</name>
     <message>
         <source>Grab Frame from AVI File</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagem de um filme AVI</translation>
     </message>
     <message>
         <source>Add Text Effect</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto com efeito</translation>
     </message>
     <message>
         <source>Vector Graphic Image to Bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Desenho vetorial em imagem</translation>
     </message>
     <message>
         <source>This application can only be executed from Pinzola.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este programa só pode ser aberto pelo Pinzola.</translation>
     </message>
 </context>
 <context>
     <name>fx::Trotator</name>
     <message>
         <source>Set Text Rotation Angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Girar o texto</translation>
     </message>
     <message>
         <source>%1 Degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 graus</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Example</source>
-        <translation type="unfinished"></translation>
+        <translation>Exemplo</translation>
     </message>
 </context>
 <context>
     <name>fx::VideoPage</name>
     <message>
         <source>AVI Movies (*.[aA][vV][iI])</source>
-        <translation type="unfinished"></translation>
+        <translation>Filmes AVI (*.[aA][vV][iI])</translation>
     </message>
     <message>
         <source>Get AVI File...</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir filme AVI...</translation>
     </message>
     <message>
         <source> Playback Control </source>
-        <translation type="unfinished"></translation>
+        <translation> Reproduzir </translation>
     </message>
     <message>
         <source>PLAY</source>
-        <translation type="unfinished"></translation>
+        <translation>TOCAR</translation>
     </message>
     <message>
         <source>STOP</source>
-        <translation type="unfinished"></translation>
+        <translation>PARAR</translation>
     </message>
     <message>
         <source>Move Back One Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Uma imagem para trás</translation>
     </message>
     <message>
         <source>Move Ahead One Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Uma imagem para a frente</translation>
     </message>
     <message>
         <source>Click and drag the pointer to move about in the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique e arraste para andar pelo filme</translation>
     </message>
     <message>
         <source>Frame   of </source>
-        <translation type="unfinished"></translation>
+        <translation>Imagem   de </translation>
     </message>
     <message>
         <source>Speed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ritmo:</translation>
     </message>
     <message>
         <source>%1 mS</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ms</translation>
     </message>
     <message>
         <source> Frame Size </source>
-        <translation type="unfinished"></translation>
+        <translation> Tamanho da imagem </translation>
     </message>
     <message>
         <source>Make it larger</source>
-        <translation type="unfinished"></translation>
+        <translation>Aumentar</translation>
     </message>
     <message>
         <source>Make it smaller</source>
-        <translation type="unfinished"></translation>
+        <translation>Diminuir</translation>
     </message>
     <message>
         <source>Native Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Original</translation>
     </message>
     <message>
         <source>Set image to normal size</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltar a imagem ao tamanho normal</translation>
     </message>
     <message>
         <source>Width:               Height:</source>
-        <translation type="unfinished"></translation>
+        <translation>Largura:               Altura:</translation>
     </message>
     <message>
         <source>Get AVI File</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir filme AVI</translation>
     </message>
     <message>
         <source>Width: %1  Height: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Largura: %1  Altura: %2</translation>
     </message>
     <message>
         <source>Frame %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagem %1 de %2</translation>
     </message>
 </context>
 <context>
     <name>pz::Canvas</name>
     <message>
         <source>Pinzola cannot start: the art file %1 is missing or unreadable (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>O Pinzola não pode começar: o arquivo de desenhos %1 está faltando ou não pode ser lido (%2).</translation>
     </message>
     <message>
         <source>Paint, color and play!</source>
-        <translation type="unfinished"></translation>
+        <translation>Pinte, colora e brinque!</translation>
     </message>
 </context>
 <context>
     <name>pz::Files</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Click a name to see it</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique em um nome</translation>
     </message>
     <message>
         <source>Pinzola -- (untitled)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pinzola -- (sem nome)</translation>
     </message>
     <message>
         <source>Pinzola -- %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pinzola -- %1</translation>
     </message>
     <message>
         <source>Pinzola -- using %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pinzola -- com %1</translation>
     </message>
     <message>
         <source>Pinzola -- adjusting colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Pinzola -- ajustando as cores</translation>
     </message>
     <message>
         <source>%1%</source>
-        <translation type="unfinished"></translation>
+        <translation>%1%</translation>
     </message>
     <message>
         <source>%1already exists. Overwrite?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 já existe. Trocar pelo novo?</translation>
     </message>
     <message>
         <source>No Saved Pictures to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ainda não há desenhos salvos.</translation>
     </message>
     <message>
         <source>The picture on the clipboard is too large to paste. Pictures can be at most 16000 pixels wide and 16000 pixels high.</source>
-        <translation type="unfinished"></translation>
+        <translation>A imagem da área de transferência é grande demais para colar. Uma imagem pode ter no máximo 16000 pixels de largura e 16000 pixels de altura.</translation>
     </message>
     <message>
         <source>The picture on the clipboard could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível ler a imagem da área de transferência.</translation>
     </message>
     <message>
         <source>A picture&apos;s name cannot contain &quot;/&quot; or control characters and cannot be &quot;.&quot; or &quot;..&quot;. Please choose another name.</source>
-        <translation type="unfinished"></translation>
+        <translation>O nome de um desenho não pode ter &quot;/&quot; nem caracteres de controle, e não pode ser &quot;.&quot; ou &quot;..&quot;. Escolha outro nome, por favor.</translation>
     </message>
     <message>
         <source>That name is too long for a picture. Please choose a shorter name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esse nome é comprido demais. Escolha um nome mais curto, por favor.</translation>
     </message>
     <message>
         <source>%1
 
 The picture you are painting has not been changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+Seu desenho não mudou.</translation>
     </message>
     <message>
         <source>Cannot save the picture as %1 (%2). Nothing was written: an earlier picture of that name is unchanged, and the picture you are painting is still here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não dá para salvar o desenho como %1 (%2). Nada foi gravado: um desenho antigo com esse nome continua igual, e seu desenho ainda está aqui.</translation>
     </message>
     <message>
         <source>the folder cannot be written to: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>não dá para gravar na pasta: %1</translation>
     </message>
     <message>
         <source>Textures are limited to 50x50. Your bitmap will take the top left 50x50 as the texture. OK?</source>
-        <translation type="unfinished"></translation>
+        <translation>As texturas têm no máximo 50x50. O canto de cima à esquerda (50x50) vai virar a textura. Tudo bem?</translation>
     </message>
 </context>
 <context>
     <name>pz::Platform</name>
     <message>
         <source>Out of memory.</source>
-        <translation type="unfinished"></translation>
+        <translation>A memória acabou.</translation>
     </message>
     <message>
         <source>not a bitmap file</source>
-        <translation type="unfinished"></translation>
+        <translation>não é um arquivo bitmap</translation>
     </message>
     <message>
         <source>truncated bitmap header</source>
-        <translation type="unfinished"></translation>
+        <translation>cabeçalho do bitmap cortado</translation>
     </message>
     <message>
         <source>unknown bitmap header</source>
-        <translation type="unfinished"></translation>
+        <translation>cabeçalho do bitmap desconhecido</translation>
     </message>
     <message>
         <source>bitmap size out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>tamanho de bitmap impossível</translation>
     </message>
     <message>
         <source>unsupported bit depth</source>
-        <translation type="unfinished"></translation>
+        <translation>profundidade de cor não suportada</translation>
     </message>
     <message>
         <source>truncated bit fields</source>
-        <translation type="unfinished"></translation>
+        <translation>campos de bits cortados</translation>
     </message>
     <message>
         <source>unsupported compression</source>
-        <translation type="unfinished"></translation>
+        <translation>compressão não suportada</translation>
     </message>
     <message>
         <source>bad bit fields</source>
-        <translation type="unfinished"></translation>
+        <translation>campos de bits errados</translation>
     </message>
     <message>
         <source>no pixel data</source>
-        <translation type="unfinished"></translation>
+        <translation>não há pixels</translation>
     </message>
     <message>
         <source>truncated pixel data</source>
-        <translation type="unfinished"></translation>
+        <translation>pixels cortados</translation>
     </message>
     <message>
         <source>Cannot open file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não dá para abrir o arquivo %1</translation>
     </message>
     <message>
         <source>%1 is too large to be a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 é grande demais para ser uma imagem</translation>
     </message>
     <message>
         <source>%1 is not a valid bitmap (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não é um bitmap válido (%2)</translation>
     </message>
     <message>
         <source>not a JPEG file</source>
-        <translation type="unfinished"></translation>
+        <translation>não é um arquivo JPEG</translation>
     </message>
     <message>
         <source>file too large</source>
-        <translation type="unfinished"></translation>
+        <translation>arquivo grande demais</translation>
     </message>
     <message>
         <source>no JPEG decoder</source>
-        <translation type="unfinished"></translation>
+        <translation>não há decodificador JPEG</translation>
     </message>
     <message>
         <source>picture too large</source>
-        <translation type="unfinished"></translation>
+        <translation>imagem grande demais</translation>
     </message>
     <message>
         <source>CMYK pictures are not supported</source>
-        <translation type="unfinished"></translation>
+        <translation>imagens CMYK não são suportadas</translation>
     </message>
     <message>
         <source>empty picture</source>
-        <translation type="unfinished"></translation>
+        <translation>imagem vazia</translation>
     </message>
     <message>
         <source>no JPEG encoder</source>
-        <translation type="unfinished"></translation>
+        <translation>não há codificador JPEG</translation>
     </message>
     <message>
         <source>%1 is too large to be a picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 é grande demais para ser uma imagem.</translation>
     </message>
     <message>
         <source>Cannot read file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não dá para ler o arquivo %1</translation>
     </message>
     <message>
         <source>not a BMP or JPEG picture</source>
-        <translation type="unfinished"></translation>
+        <translation>não é uma imagem BMP nem JPEG</translation>
     </message>
     <message>
         <source>%1 cannot be opened as a picture (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não pode ser aberto como imagem (%2).</translation>
     </message>
     <message>
         <source>%1 is not a metafile: the extension is not .wmf or .emf.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não é um metarquivo: a extensão não é .wmf nem .emf.</translation>
     </message>
     <message>
         <source>Cannot open the file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não dá para abrir o arquivo %1.</translation>
     </message>
     <message>
         <source>%1 is too large to be a metafile.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 é grande demais para ser um metarquivo.</translation>
     </message>
     <message>
         <source>%1 cannot be shown: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não pode ser mostrado: %2.</translation>
     </message>
     <message>
         <source>it is not an enhanced metafile</source>
-        <translation type="unfinished"></translation>
+        <translation>não é um metarquivo avançado</translation>
     </message>
     <message>
         <source>the file is truncated</source>
-        <translation type="unfinished"></translation>
+        <translation>o arquivo está cortado</translation>
     </message>
     <message>
         <source>the picture has no size</source>
-        <translation type="unfinished"></translation>
+        <translation>a imagem não tem tamanho</translation>
     </message>
     <message>
         <source>the file is truncated or its records are damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>o arquivo está cortado ou estragado</translation>
     </message>
     <message>
         <source>the placeable header&apos;s checksum is wrong</source>
-        <translation type="unfinished"></translation>
+        <translation>a soma de verificação do cabeçalho está errada</translation>
     </message>
     <message>
         <source>the header gives no units per inch</source>
-        <translation type="unfinished"></translation>
+        <translation>o cabeçalho não informa unidades por polegada</translation>
     </message>
     <message>
         <source>it is not a placeable Windows metafile or an enhanced metafile</source>
-        <translation type="unfinished"></translation>
+        <translation>não é um metarquivo posicionável do Windows nem um metarquivo avançado</translation>
     </message>
     <message>
         <source>it is not a Windows metafile</source>
-        <translation type="unfinished"></translation>
+        <translation>não é um metarquivo do Windows</translation>
     </message>
     <message>
         <source>Print Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurar impressora</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>No file was given to print into.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum arquivo foi indicado para imprimir.</translation>
     </message>
     <message>
         <source>There is no default printer currently selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma impressora padrão está escolhida.</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; is not available.</source>
-        <translation type="unfinished"></translation>
+        <translation>A impressora &quot;%1&quot; não está disponível.</translation>
     </message>
     <message>
         <source>The printer could not start the page.</source>
-        <translation type="unfinished"></translation>
+        <translation>A impressora não conseguiu começar a página.</translation>
     </message>
     <message>
         <source>The page could not be sent to the printer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível mandar a página para a impressora.</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; cannot be found.</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo &quot;%1&quot; não foi encontrado.</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo &quot;%1&quot; está vazio.</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; is not an AVI video, or its header is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo &quot;%1&quot; não é um filme AVI, ou o cabeçalho dele está estragado.</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; holds no video.</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo &quot;%1&quot; não tem nenhum filme.</translation>
     </message>
     <message>
         <source>The video in &quot;%1&quot; has a damaged header: it gives no picture size.</source>
-        <translation type="unfinished"></translation>
+        <translation>O filme em &quot;%1&quot; tem o cabeçalho estragado: ele não diz o tamanho da imagem.</translation>
     </message>
     <message>
         <source>The video in &quot;%1&quot; claims to be %2 × %3 pixels; the largest video that can be shown is %4 × %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>O filme em &quot;%1&quot; diz ter %2 × %3 pixels; o maior filme que pode ser mostrado tem %4 × %4.</translation>
     </message>
     <message>
         <source>The video in &quot;%1&quot; is compressed with a method (%2) that cannot be decoded.</source>
-        <translation type="unfinished"></translation>
+        <translation>O filme em &quot;%1&quot; está compactado com um método (%2) que não pode ser decodificado.</translation>
     </message>
     <message>
         <source>The video in &quot;%1&quot; has no frames.</source>
-        <translation type="unfinished"></translation>
+        <translation>O filme em &quot;%1&quot; não tem imagens.</translation>
     </message>
     <message>
         <source>The video in &quot;%1&quot; has no frame that can be shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>O filme em &quot;%1&quot; não tem nenhuma imagem que possa ser mostrada.</translation>
     </message>
 </context>
 <context>
     <name>pz::Taboutfrm</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>pz::Tartform</name>
     <message>
         <source>%1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>%1%</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>pz::Tmainpinz</name>
     <message>
         <source>Present position of cursor</source>
-        <translation type="unfinished"></translation>
+        <translation>Onde o ponteiro está</translation>
     </message>
     <message>
         <source>UNDO</source>
-        <translation type="unfinished"></translation>
+        <translation>OPA!</translation>
     </message>
     <message>
         <source>Undo the last thing you did</source>
-        <translation type="unfinished"></translation>
+        <translation>Desfazer a última coisa que você fez</translation>
     </message>
     <message>
         <source>Zoom In</source>
-        <translation type="unfinished"></translation>
+        <translation>Aproximar</translation>
     </message>
     <message>
         <source>Zoom Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Afastar</translation>
     </message>
     <message>
         <source>Normal (1 to 1) Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamanho normal (1 para 1)</translation>
     </message>
     <message>
         <source>Select Color to Use</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolher a cor</translation>
     </message>
     <message>
         <source>Click to brighten</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique para clarear</translation>
     </message>
     <message>
         <source>Click to darken</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique para escurecer</translation>
     </message>
     <message>
         <source>Select a tool to use</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolher uma ferramenta</translation>
     </message>
     <message>
         <source>Tool Chest</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferramentas</translation>
     </message>
     <message>
         <source>Adjust percentage of water in the brush</source>
-        <translation type="unfinished"></translation>
+        <translation>Quanta água tem no pincel</translation>
     </message>
     <message>
         <source>Water %:</source>
-        <translation type="unfinished"></translation>
+        <translation>Água %:</translation>
     </message>
     <message>
         <source>White Only</source>
-        <translation type="unfinished"></translation>
+        <translation>Só branco</translation>
     </message>
     <message>
         <source>When checked textures don&apos;t paint over colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcado, as texturas não pintam por cima das cores</translation>
     </message>
     <message>
         <source>About this program</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre este programa</translation>
     </message>
     <message>
         <source>Open and Save pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir e salvar desenhos</translation>
     </message>
     <message>
         <source>Read the User Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Ler o guia</translation>
     </message>
     <message>
         <source>Quit Pinzola</source>
-        <translation type="unfinished"></translation>
+        <translation>Sair do Pinzola</translation>
     </message>
     <message>
         <source>TOOLS</source>
-        <translation type="unfinished"></translation>
+        <translation>PINTAR</translation>
     </message>
     <message>
         <source>SYSTEM</source>
-        <translation type="unfinished"></translation>
+        <translation>SISTEMA</translation>
     </message>
     <message>
         <source>Print Setup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurar impressora...</translation>
     </message>
     <message>
         <source>Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir...</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Colar</translation>
     </message>
     <message>
         <source>Clipart Library...</source>
-        <translation type="unfinished"></translation>
+        <translation>Coleção de figuras...</translation>
     </message>
     <message>
         <source>&amp;Zoom Rectangle</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zoom num retângulo</translation>
     </message>
     <message>
         <source>Get AVI Movie Frame...</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagem de um filme AVI...</translation>
     </message>
     <message>
         <source>Insert Text...</source>
-        <translation type="unfinished"></translation>
+        <translation>Colocar texto...</translation>
     </message>
     <message>
         <source>Import WMF Image...</source>
-        <translation type="unfinished"></translation>
+        <translation>Trazer imagem WMF...</translation>
     </message>
     <message>
         <source>Open Pinzola Picture...</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir desenho do Pinzola...</translation>
     </message>
     <message>
         <source>Open Saved Pinzola Picture...</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir desenho salvo...</translation>
     </message>
     <message>
         <source>Save Pinzola Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar o desenho</translation>
     </message>
     <message>
         <source>Save Pinzola Picture As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar o desenho como...</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Apagar</translation>
     </message>
     <message>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Recortar</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar</translation>
     </message>
     <message>
         <source>Save As Texture</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar como textura</translation>
     </message>
     <message>
         <source>Pinzola -- (untitled)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pinzola -- (sem nome)</translation>
     </message>
     <message>
         <source>Pinzola is not intended for LARGE FONT displays. Please adjust your display properties for SMALL FONTS.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Pinzola não foi feito para LETRAS GRANDES na tela. Ajuste a tela para LETRAS PEQUENAS, por favor.</translation>
     </message>
     <message>
         <source>Awwwww. Do you really have to leave now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Aaaah. Você precisa mesmo ir embora agora?</translation>
     </message>
     <message>
         <source>The texture could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar a textura.</translation>
     </message>
     <message>
         <source>Water %</source>
-        <translation type="unfinished"></translation>
+        <translation>Água %</translation>
     </message>
     <message>
         <source>Pasting can only take place at 1:1 zoom.</source>
-        <translation type="unfinished"></translation>
+        <translation>Só dá para colar no tamanho 1:1.</translation>
     </message>
 </context>
 <context>
     <name>pz::Tools</name>
     <message>
         <source>Pastel</source>
-        <translation type="unfinished"></translation>
+        <translation>Giz pastel</translation>
     </message>
     <message>
         <source>Pastel -- applies like a crayon</source>
-        <translation type="unfinished"></translation>
+        <translation>Giz pastel -- pinta como giz de cera</translation>
     </message>
     <message>
         <source>Texture Brush</source>
-        <translation type="unfinished"></translation>
+        <translation>Pincel de texturas</translation>
     </message>
     <message>
         <source>Texture Brush -- use to apply natural organic textures as paint</source>
-        <translation type="unfinished"></translation>
+        <translation>Pincel de texturas -- pinta com texturas da natureza</translation>
     </message>
     <message>
         <source>Water Pen</source>
-        <translation type="unfinished"></translation>
+        <translation>Caneta d&apos;água</translation>
     </message>
     <message>
         <source>Water Pen -- applies color transparently</source>
-        <translation type="unfinished"></translation>
+        <translation>Caneta d&apos;água -- pinta uma cor transparente</translation>
     </message>
     <message>
         <source>Rectangular Area Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolher um retângulo</translation>
     </message>
     <message>
         <source>Razor</source>
-        <translation type="unfinished"></translation>
+        <translation>Lâmina</translation>
     </message>
     <message>
         <source>Razor -- shave color away from black lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Lâmina -- tira a cor das linhas pretas</translation>
     </message>
     <message>
         <source>Acrylic Paint</source>
-        <translation type="unfinished"></translation>
+        <translation>Tinta acrílica</translation>
     </message>
     <message>
         <source>Acrylic Paint -- applies color dry (doesn&apos;t mix.)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tinta acrílica -- pinta seco (não mistura.)</translation>
     </message>
     <message>
         <source>Bucket</source>
-        <translation type="unfinished"></translation>
+        <translation>Balde</translation>
     </message>
     <message>
         <source>Bucket -- fill area with color</source>
-        <translation type="unfinished"></translation>
+        <translation>Balde -- enche uma área de cor</translation>
     </message>
     <message>
         <source>Black Pencil</source>
-        <translation type="unfinished"></translation>
+        <translation>Lápis preto</translation>
     </message>
     <message>
         <source>Black Pencil -- draw black lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Lápis preto -- desenha linhas pretas</translation>
     </message>
     <message>
         <source>Black Eraser</source>
-        <translation type="unfinished"></translation>
+        <translation>Borracha de preto</translation>
     </message>
     <message>
         <source>Black Eraser -- erase black lines only</source>
-        <translation type="unfinished"></translation>
+        <translation>Borracha de preto -- apaga só as linhas pretas</translation>
     </message>
     <message>
         <source>Color Eraser</source>
-        <translation type="unfinished"></translation>
+        <translation>Borracha de cor</translation>
     </message>
     <message>
         <source>Color Eraser -- erase color only</source>
-        <translation type="unfinished"></translation>
+        <translation>Borracha de cor -- apaga só a cor</translation>
     </message>
     <message>
         <source>Pastel (mixing)</source>
-        <translation type="unfinished"></translation>
+        <translation>Giz pastel (mistura)</translation>
     </message>
     <message>
         <source>Pastel -- applies like a crayon but mixes upon contact</source>
-        <translation type="unfinished"></translation>
+        <translation>Giz pastel -- pinta como giz de cera e mistura as cores</translation>
     </message>
     <message>
         <source>Water Pen (mixing)</source>
-        <translation type="unfinished"></translation>
+        <translation>Caneta d&apos;água (mistura)</translation>
     </message>
     <message>
         <source>Water Pen -- mixes colors with transparency</source>
-        <translation type="unfinished"></translation>
+        <translation>Caneta d&apos;água -- mistura cores transparentes</translation>
     </message>
     <message>
         <source>Spray Paint</source>
-        <translation type="unfinished"></translation>
+        <translation>Spray</translation>
     </message>
     <message>
         <source>Spray Paint -- single color, no mixing</source>
-        <translation type="unfinished"></translation>
+        <translation>Spray -- uma cor, sem misturar</translation>
     </message>
     <message>
         <source>Wand Stars</source>
-        <translation type="unfinished"></translation>
+        <translation>Estrelas mágicas</translation>
     </message>
     <message>
         <source>Wand Stars -- create the sparkles that come from a wand</source>
-        <translation type="unfinished"></translation>
+        <translation>Estrelas mágicas -- brilhos de varinha de condão</translation>
     </message>
     <message>
         <source>Replacement Paint</source>
-        <translation type="unfinished"></translation>
+        <translation>Tinta de troca</translation>
     </message>
     <message>
         <source>Replacement Paint -- replaces the color you click on with the chosen color</source>
-        <translation type="unfinished"></translation>
+        <translation>Tinta de troca -- troca a cor que você clica pela sua cor</translation>
     </message>
     <message>
         <source>Dropper</source>
-        <translation type="unfinished"></translation>
+        <translation>Conta-gotas</translation>
     </message>
     <message>
         <source>Dropper -- pick up color</source>
-        <translation type="unfinished"></translation>
+        <translation>Conta-gotas -- pega uma cor</translation>
     </message>
     <message>
         <source>Oil Paint</source>
-        <translation type="unfinished"></translation>
+        <translation>Tinta a óleo</translation>
     </message>
     <message>
         <source>Oil Paint -- blends and mixes colors upon applying</source>
-        <translation type="unfinished"></translation>
+        <translation>Tinta a óleo -- mistura as cores enquanto pinta</translation>
     </message>
     <message>
         <source>Spray Paint (mixing)</source>
-        <translation type="unfinished"></translation>
+        <translation>Spray (mistura)</translation>
     </message>
     <message>
         <source>Spray Paint -- spray a color and mix on contact</source>
-        <translation type="unfinished"></translation>
+        <translation>Spray -- borrifa uma cor e mistura</translation>
     </message>
     <message>
         <source>Zoom Rectangle</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom num retângulo</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Colar</translation>
     </message>
 </context>
 <context>
     <name>pz::Topenpic</name>
     <message>
         <source>Open a Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir um desenho</translation>
     </message>
     <message>
         <source>Open the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir o desenho</translation>
     </message>
     <message>
         <source>Keep the picture you have</source>
-        <translation type="unfinished"></translation>
+        <translation>Ficar com o seu desenho</translation>
     </message>
 </context>
 <context>
     <name>pz::Tpalpinz</name>
     <message>
         <source>Pinzola&apos;s Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>As cores do Pinzola</translation>
     </message>
     <message>
         <source>Click a colour to paint with it</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique numa cor para pintar com ela</translation>
     </message>
     <message>
         <source>R</source>
         <extracomment>The first letter of the word red.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>R</translation>
     </message>
     <message>
         <source>G</source>
         <extracomment>The first letter of the word green.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>G</translation>
     </message>
     <message>
         <source>B</source>
         <extracomment>The first letter of the word blue.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>B</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Vermelho</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Verde</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Azul</translation>
     </message>
     <message>
         <source>Choose a palette</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolher uma paleta</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Pronto</translation>
     </message>
 </context>
 <context>
     <name>pz::Tsaveuser</name>
     <message>
         <source>Enter the name you wish to save this picture as...</source>
-        <translation type="unfinished"></translation>
+        <translation>Que nome você quer dar ao seu desenho?</translation>
     </message>
     <message>
         <source>Save with this name</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar com este nome</translation>
     </message>
     <message>
         <source>Do not save</source>
-        <translation type="unfinished"></translation>
+        <translation>Não salvar</translation>
     </message>
 </context>
 <context>
     <name>pz::Ttoolform</name>
     <message>
         <source>Pinzola&apos;s Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>As ferramentas do Pinzola</translation>
     </message>
     <message>
         <source>Textures</source>
-        <translation type="unfinished"></translation>
+        <translation>Texturas</translation>
     </message>
     <message>
         <source>Tools with this icon will mix colors as they apply.</source>
-        <translation type="unfinished"></translation>
+        <translation>As ferramentas com este sinal misturam as cores.</translation>
     </message>
     <message>
         <source>Le&apos;s go with the chosen tool...</source>
-        <translation type="unfinished"></translation>
+        <translation>Vamos lá com esta ferramenta...</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Select Textures</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolher texturas</translation>
     </message>
     <message>
         <source>These textures cannot be read and are left out:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Estas texturas não podem ser lidas e ficam de fora:
+</translation>
     </message>
 </context>
 </TS>

@@ -66,9 +66,13 @@ void checkButton(const QAbstractButton* b, QStringList* bad) {
   if (qobject_cast<const QCheckBox*>(b) || qobject_cast<const QRadioButton*>(b)) {
     need = b->sizeHint().width();
   } else if (qobject_cast<const QPushButton*>(b)) {
-    const QStyle* s = b->style();
-    need = textWidth(b->fontMetrics(), QString(text).remove(QLatin1Char('&'))) +
-           2 * (s->pixelMetric(QStyle::PM_ButtonMargin, nullptr, b) / 2 + s->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, b));
+    // The label is drawn inside the button's contents rectangle.
+    QStyleOptionButton opt;
+    opt.initFrom(b);
+    opt.rect = b->rect();
+    opt.text = text;
+    const int room = b->style()->subElementRect(QStyle::SE_PushButtonContents, &opt, b).width();
+    need = textWidth(b->fontMetrics(), QString(text).remove(QLatin1Char('&'))) + b->width() - room;
     if (!b->icon().isNull()) need += b->iconSize().width() + 4;
   } else {
     return;  // tool buttons show pictures
@@ -123,7 +127,10 @@ TEST_P(Fit, MainWindow) {
   auto art = ArtCache::load(QStringLiteral(PINZ_PROGRAM_DIR), &error);
   ASSERT_TRUE(art) << error.toStdString();
   Tmainpinz w(*art);
+  w.st.aboutPending = 0;  // no about window over the measuring
   w.resize(1024, 768);
+  w.show();
+  QCoreApplication::processEvents();
   QStringList bad;
   checkWindow(&w, &bad);
   // Labels that size themselves to their text have the room up to their
@@ -214,7 +221,10 @@ TEST_P(Fit, EffectsProgramPages) {
   report(bad);
 }
 
-QStringList allLanguages() { return QStringList{QString()} + shippedLanguages(); }
+const QStringList& allLanguages() {
+  static const QStringList all = QStringList{QString()} + shippedLanguages();
+  return all;
+}
 
 INSTANTIATE_TEST_SUITE_P(Languages, Fit, ::testing::ValuesIn(allLanguages().begin(), allLanguages().end()),
                          [](const auto& info) { return info.param.isEmpty() ? std::string("en") : info.param.toStdString(); });
