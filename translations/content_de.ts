@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>pinzola&apos;s favorite colors</source>
-        <translation>Pinzolas Lieblingsfarben</translation>
+        <translation>Lieblingsfarben</translation>
     </message>
     <message>
         <source>rain cloud</source>
@@ -141,7 +141,7 @@
     </message>
     <message>
         <source>soft pastels</source>
-        <translation>Zarte Pastellfarben</translation>
+        <translation>Pastellfarben</translation>
     </message>
     <message>
         <source>star</source>

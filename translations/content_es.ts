@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>pinzola&apos;s favorite colors</source>
-        <translation>los colores favoritos de Pinzola</translation>
+        <translation>colores favoritos</translation>
     </message>
     <message>
         <source>rain cloud</source>

@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>pinzola&apos;s favorite colors</source>
-        <translation>les couleurs préférées de Pinzola</translation>
+        <translation>couleurs préférées</translation>
     </message>
     <message>
         <source>rain cloud</source>

@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>pinzola&apos;s favorite colors</source>
-        <translation>i colori preferiti di Pinzola</translation>
+        <translation>colori preferiti</translation>
     </message>
     <message>
         <source>rain cloud</source>

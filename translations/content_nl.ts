@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>pinzola&apos;s favorite colors</source>
-        <translation>Pinzola&apos;s lievelingskleuren</translation>
+        <translation>lievelingskleuren</translation>
     </message>
     <message>
         <source>rain cloud</source>

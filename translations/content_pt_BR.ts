@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>pinzola&apos;s favorite colors</source>
-        <translation>as cores favoritas da Pinzola</translation>
+        <translation>cores favoritas</translation>
     </message>
     <message>
         <source>rain cloud</source>

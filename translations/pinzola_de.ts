@@ -302,7 +302,7 @@
     </message>
     <message>
         <source>Cancel</source>
-        <translation>Abbruch</translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <source>Click a name to see it</source>
@@ -607,7 +607,7 @@ Dein Bild ist unverändert.</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation>Abbruch</translation>
+        <translation>Zurück</translation>
     </message>
 </context>
 <context>

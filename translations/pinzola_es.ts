@@ -302,7 +302,7 @@
     </message>
     <message>
         <source>Cancel</source>
-        <translation>Cancelar</translation>
+        <translation>Volver</translation>
     </message>
     <message>
         <source>Click a name to see it</source>
@@ -607,7 +607,7 @@ Tu dibujo no ha cambiado.</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation>Cancelar</translation>
+        <translation>Volver</translation>
     </message>
 </context>
 <context>

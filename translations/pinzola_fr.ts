@@ -302,7 +302,7 @@
     </message>
     <message>
         <source>Cancel</source>
-        <translation>Annuler</translation>
+        <translation>Retour</translation>
     </message>
     <message>
         <source>Click a name to see it</source>
@@ -607,7 +607,7 @@ Ton dessin n&apos;a pas changé.</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation>Annuler</translation>
+        <translation>Retour</translation>
     </message>
 </context>
 <context>

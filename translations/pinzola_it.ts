@@ -302,7 +302,7 @@
     </message>
     <message>
         <source>Cancel</source>
-        <translation>Annulla</translation>
+        <translation>Chiudi</translation>
     </message>
     <message>
         <source>Click a name to see it</source>
@@ -607,7 +607,7 @@ Il tuo disegno non è cambiato.</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation>Annulla</translation>
+        <translation>Chiudi</translation>
     </message>
 </context>
 <context>

@@ -302,7 +302,7 @@
     </message>
     <message>
         <source>Cancel</source>
-        <translation>Cancelar</translation>
+        <translation>Voltar</translation>
     </message>
     <message>
         <source>Click a name to see it</source>
@@ -607,7 +607,7 @@ Seu desenho não mudou.</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation>Cancelar</translation>
+        <translation>Voltar</translation>
     </message>
 </context>
 <context>

@@ -4,7 +4,12 @@
 // measured with the font it is drawn in.
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QCoreApplication>
+#include <QFontMetrics>
+#include <QListWidget>
+#include <QScrollBar>
+#include <QStyleOptionComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -52,7 +57,13 @@ int textWidth(const QFontMetrics& fm, const QString& text) {
 // The room a label's text has, and the room it needs.
 void checkLabel(const QLabel* l, QStringList* bad, int room = -1) {
   const QString text = l->text();
-  if (text.trimmed().isEmpty() || l->wordWrap() || Qt::mightBeRichText(text)) return;
+  if (text.trimmed().isEmpty() || Qt::mightBeRichText(text)) return;
+  if (l->wordWrap()) {  // wrapped text must fit the label's height
+    const int need = l->heightForWidth(l->width());
+    if (need > l->height())
+      *bad << QStringLiteral("%1 \"%2\": needs %3 px high, has %4").arg(where(l), text).arg(need).arg(l->height());
+    return;
+  }
   int avail = room >= 0 ? room : l->contentsRect().width() - 2 * l->margin() - std::max(0, l->indent());
   const int need = textWidth(l->fontMetrics(), text);
   if (need > avail)
@@ -101,8 +112,34 @@ void checkTabs(QTabBar* t, int room, QStringList* bad) {
     *bad << QStringLiteral("%1: tabs end at %2 px, room ends at %3").arg(where(t)).arg(t->x() + right).arg(room);
 }
 
+// The names a list shows (the shipped pictures' names). Only translated
+// names are ours to shorten; the English ones are the files' own names.
+void checkItems(QWidget* w, QStringList* bad) {
+  if (currentLanguage().isEmpty()) return;
+  for (const QComboBox* c : w->findChildren<QComboBox*>()) {
+    QStyleOptionComboBox opt;
+    opt.initFrom(c);
+    opt.rect = c->rect();
+    const int room = c->style()->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxEditField, c).width();
+    for (int i = 0; i < c->count(); ++i) {
+      const int need = c->fontMetrics().horizontalAdvance(c->itemText(i));
+      if (need > room)
+        *bad << QStringLiteral("%1 item \"%2\": needs %3 px, has %4").arg(where(c), c->itemText(i)).arg(need).arg(room);
+    }
+  }
+  for (const QListWidget* l : w->findChildren<QListWidget*>()) {
+    const int room = l->width() - 2 * l->frameWidth() - l->verticalScrollBar()->sizeHint().width() - 4;
+    for (int i = 0; i < l->count(); ++i) {
+      const int need = l->fontMetrics().horizontalAdvance(l->item(i)->text());
+      if (need > room)
+        *bad << QStringLiteral("%1 item \"%2\": needs %3 px, has %4").arg(where(l), l->item(i)->text()).arg(need).arg(room);
+    }
+  }
+}
+
 // Every text control of a window, as it stands.
 void checkWindow(QWidget* w, QStringList* bad) {
+  checkItems(w, bad);
   for (const QLabel* l : w->findChildren<QLabel*>()) checkLabel(l, bad);
   for (const QAbstractButton* b : w->findChildren<QAbstractButton*>()) checkButton(b, bad);
   for (const QGroupBox* g : w->findChildren<QGroupBox*>()) checkGroupBox(g, bad);
@@ -218,6 +255,34 @@ TEST_P(Fit, EffectsProgramPages) {
     checkLabel(w.rotator->Label1, &bad);
   }
   checkWindow(w.rotator, &bad);
+  report(bad);
+}
+
+// Words drawn into the programs' own pictures, in the fonts they are drawn
+// in, against the room the picture leaves them.
+TEST_P(Fit, WordsDrawnIntoPictures) {
+  struct Drawn {
+    const char* context;
+    const char* text;
+    const char* family;
+    int pixels;
+    int room;
+  } const drawn[] = {
+      {"pz::Files", "OK", "DejaVu Sans", 19, 62},  // the open and save windows' buttons
+      {"pz::Files", "Cancel", "DejaVu Sans", 15, 62},
+      {"pz::Tartform", "OK", "Arial", 17, 48},  // the clip art window's buttons
+      {"pz::Tartform", "Cancel", "Arial", 13, 48},
+      {"pz::Files", "Click a name to see it", "DejaVu Sans", 13, 215},
+  };
+  QStringList bad;
+  for (const Drawn& d : drawn) {
+    QFont f(QString::fromLatin1(d.family));
+    f.setPixelSize(d.pixels);
+    f.setBold(true);
+    const QString text = tr(d.context, d.text);
+    const int need = QFontMetrics(f).horizontalAdvance(text);
+    if (need > d.room) bad << QStringLiteral("picture word \"%1\": needs %2 px, has %3").arg(text).arg(need).arg(d.room);
+  }
   report(bad);
 }
 
