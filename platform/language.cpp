@@ -1,6 +1,7 @@
 #include "platform/language.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -95,6 +96,15 @@ bool installLanguage(const QString& code, const QString& folder) {
 }
 
 QString currentLanguage() { return g_current; }
+
+QString guidePath(const QString& programDir, const QString& lang) {
+  const QString docs = programDir + QStringLiteral("/docs/");
+  if (!lang.isEmpty()) {
+    const QString own = docs + lang + QStringLiteral("/wmain.htm");
+    if (QFileInfo(own).isFile()) return own;
+  }
+  return docs + QStringLiteral("wmain.htm");
+}
 
 QString contentName(const QString& base) {
   return QCoreApplication::translate("Content", base.toUtf8().constData());

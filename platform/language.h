@@ -33,6 +33,10 @@ bool installLanguage(const QString& code, const QString& folder);
 // What installLanguage() last set ("" for English).
 QString currentLanguage();
 
+// The user guide for `lang`: programDir/docs/LANG/wmain.htm where that
+// language has one, else the English programDir/docs/wmain.htm.
+QString guidePath(const QString& programDir, const QString& lang);
+
 // The name shown for a shipped drawing, clip art picture, palette or texture
 // (its file name without the extension); the name itself where no
 // translation exists.

@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>birthday cake</source>
-        <translation>Geburtstagstorte</translation>
+        <translation>Torte</translation>
     </message>
     <message>
         <source>butterfly</source>

@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>birthday cake</source>
-        <translation>tarta de cumpleaños</translation>
+        <translation>tarta</translation>
     </message>
     <message>
         <source>butterfly</source>

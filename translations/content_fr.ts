@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>birthday cake</source>
-        <translation>gâteau d&apos;anniversaire</translation>
+        <translation>gâteau</translation>
     </message>
     <message>
         <source>butterfly</source>
@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>pinzola&apos;s favorite colors</source>
-        <translation>couleurs préférées</translation>
+        <translation>les préférées</translation>
     </message>
     <message>
         <source>rain cloud</source>

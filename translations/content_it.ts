@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>birthday cake</source>
-        <translation>torta di compleanno</translation>
+        <translation>torta</translation>
     </message>
     <message>
         <source>butterfly</source>
@@ -113,7 +113,7 @@
     </message>
     <message>
         <source>rain cloud</source>
-        <translation>nuvola di pioggia</translation>
+        <translation>nuvola</translation>
     </message>
     <message>
         <source>rainbow</source>

@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>birthday cake</source>
-        <translation>verjaardagstaart</translation>
+        <translation>taart</translation>
     </message>
     <message>
         <source>butterfly</source>
@@ -85,7 +85,7 @@
     </message>
     <message>
         <source>ladybug</source>
-        <translation>lieveheersbeestje</translation>
+        <translation>kevertje</translation>
     </message>
     <message>
         <source>mandala</source>
@@ -141,7 +141,7 @@
     </message>
     <message>
         <source>soft pastels</source>
-        <translation>zachte pasteltinten</translation>
+        <translation>pasteltinten</translation>
     </message>
     <message>
         <source>star</source>

@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>birthday cake</source>
-        <translation>bolo de aniversário</translation>
+        <translation>bolo</translation>
     </message>
     <message>
         <source>butterfly</source>
@@ -113,7 +113,7 @@
     </message>
     <message>
         <source>rain cloud</source>
-        <translation>nuvem de chuva</translation>
+        <translation>nuvem</translation>
     </message>
     <message>
         <source>rainbow</source>
@@ -141,7 +141,7 @@
     </message>
     <message>
         <source>soft pastels</source>
-        <translation>tons pastel suaves</translation>
+        <translation>tons pastel</translation>
     </message>
     <message>
         <source>star</source>

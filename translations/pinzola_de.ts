@@ -1024,7 +1024,7 @@ Dein Bild ist unverändert.</translation>
     </message>
     <message>
         <source>Tools with this icon will mix colors as they apply.</source>
-        <translation>Werkzeuge mit diesem Zeichen mischen die Farben beim Malen.</translation>
+        <translation>Werkzeuge mit diesem Zeichen mischen die Farben.</translation>
     </message>
     <message>
         <source>Le&apos;s go with the chosen tool...</source>

@@ -16,6 +16,7 @@
 #include "paint/canvas/widgets.h"
 #include "paint/tools/tool_table.h"
 #include "platform/bmp.h"
+#include "platform/language.h"
 #include "platform/process.h"
 #include "platform/prompt.h"
 
@@ -289,7 +290,7 @@ void Tmainpinz::Image3MouseDown(QPoint pos) {
 
 void Tmainpinz::Image8Click() {
   // A failure to open the guide is not reported.
-  openWithDesktop(st.programDir + QStringLiteral("/docs/wmain.htm"));
+  openWithDesktop(guidePath(st.programDir, currentLanguage()));
 }
 
 void Tmainpinz::Image7Click() {

@@ -1,4 +1,7 @@
 // Which language the programs speak for a given environment.
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include "platform/language.h"
@@ -45,6 +48,20 @@ INSTANTIATE_TEST_SUITE_P(
                       EnvCase{"unshipped", "", "", "", "sv_SE.UTF-8", ""},
                       EnvCase{"hyphenated", "", "", "", "fr-CA", "fr"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST(GuidePath, TakesTheLanguagesOwnGuideOnlyWhereOneExists) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString prog = dir.path();
+  ASSERT_TRUE(QDir(prog).mkpath(QStringLiteral("docs/de")));
+  ASSERT_TRUE(QDir(prog).mkpath(QStringLiteral("docs/fr")));  // a folder without a guide in it
+  QFile de(prog + QStringLiteral("/docs/de/wmain.htm"));
+  ASSERT_TRUE(de.open(QIODevice::WriteOnly));
+  de.close();
+  EXPECT_EQ(guidePath(prog, QStringLiteral("de")), prog + QStringLiteral("/docs/de/wmain.htm"));
+  EXPECT_EQ(guidePath(prog, QStringLiteral("fr")), prog + QStringLiteral("/docs/wmain.htm"));
+  EXPECT_EQ(guidePath(prog, QString()), prog + QStringLiteral("/docs/wmain.htm"));
+}
 
 }  // namespace
 }  // namespace pz
