@@ -10,5 +10,5 @@ for ts in translations/pinzola_*.ts; do
   lang="${ts#translations/pinzola_}"
   lang="${lang%.ts}"
   "$lupdate" -silent -I . -locations none -no-obsolete -extensions cpp,h \
-    platform paint/canvas paint/files paint/tools fx -target-language "$lang" -ts "$ts"
+    platform paint/canvas paint/files paint/tools fx data/docs -target-language "$lang" -ts "$ts"
 done

@@ -2,6 +2,337 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>Guide</name>
+    <message>
+        <source>Paints thick, dry colour that does not mix with what is already there. Good for bright, even areas.</source>
+        <translation>Malt dicke, trockene Farbe, die sich nicht mit dem mischt, was schon da ist. Gut für leuchtende, gleichmäßige Flächen.</translation>
+    </message>
+    <message>
+        <source>Goes on like a crayon, with a soft grainy edge.</source>
+        <translation>Malt wie ein Wachsmalstift, mit einem weichen, körnigen Rand.</translation>
+    </message>
+    <message>
+        <source>Like the pastel, but the colours blend where they touch.</source>
+        <translation>Wie das Pastell, aber die Farben mischen sich, wo sie sich berühren.</translation>
+    </message>
+    <message>
+        <source>Paints see-through colour, like watercolour. Change how watery it is with %1 on the control strip.</source>
+        <translation>Malt durchsichtige Farbe, wie Wasserfarbe. Wie viel Wasser drin ist, stellst du mit %1 oben in der Leiste ein.</translation>
+    </message>
+    <message>
+        <source>A watery pen that mixes with the colours under it.</source>
+        <translation>Ein Wasserstift, der sich mit den Farben darunter mischt.</translation>
+    </message>
+    <message>
+        <source>Smooth paint that blends and mixes as you move it around.</source>
+        <translation>Weiche Farbe, die verwischt und sich mischt, wenn du sie herumziehst.</translation>
+    </message>
+    <message>
+        <source>Sprays tiny dots of one colour, like a spray can.</source>
+        <translation>Sprüht winzige Punkte in einer Farbe, wie eine Sprühdose.</translation>
+    </message>
+    <message>
+        <source>Sprays a colour that mixes with what it lands on.</source>
+        <translation>Sprüht eine Farbe, die sich mit dem mischt, worauf sie landet.</translation>
+    </message>
+    <message>
+        <source>Sprinkles sparkling stars, as if from a magic wand. Stars go over everything, even black lines.</source>
+        <translation>Streut glitzernde Sterne wie aus einem Zauberstab. Die Sterne gehen über alles, sogar über schwarze Linien.</translation>
+    </message>
+    <message>
+        <source>Press on a colour and paint: only that colour is changed to your new one.</source>
+        <translation>Drück auf eine Farbe und male: Nur diese Farbe wird zu deiner neuen Farbe.</translation>
+    </message>
+    <message>
+        <source>Click inside a shape to fill it with colour in one go. The black lines keep the colour inside.</source>
+        <translation>Klick in eine Form, um sie auf einmal mit Farbe zu füllen. Die schwarzen Linien halten die Farbe drinnen.</translation>
+    </message>
+    <message>
+        <source>Draws new black lines. Choose how thick in the widths strip.</source>
+        <translation>Zeichnet neue schwarze Linien. Wie dick, wählst du in der Leiste mit den Strichstärken.</translation>
+    </message>
+    <message>
+        <source>Rubs out black lines only; your colours stay.</source>
+        <translation>Radiert nur schwarze Linien weg; deine Farben bleiben.</translation>
+    </message>
+    <message>
+        <source>Rubs out colour only; the black lines stay.</source>
+        <translation>Radiert nur Farbe weg; die schwarzen Linien bleiben.</translation>
+    </message>
+    <message>
+        <source>Shaves colour away from the black lines, to tidy up the edges.</source>
+        <translation>Schabt Farbe von den schwarzen Linien, damit die Ränder sauber werden.</translation>
+    </message>
+    <message>
+        <source>Paints with a pattern (a texture) instead of a plain colour. Tick %1 to paint only where the paper is still white.</source>
+        <translation>Malt mit einem Muster statt mit einer Farbe. Setz einen Haken bei %1, dann malt er nur, wo das Papier noch weiß ist.</translation>
+    </message>
+    <message>
+        <source>Click on any colour in your picture to pick it up and paint with it.</source>
+        <translation>Klick auf eine Farbe in deinem Bild, um sie aufzunehmen und damit zu malen.</translation>
+    </message>
+    <message>
+        <source>Drag a box over part of the picture. A small menu lets you %1, %2, %3 it, or %4 for the Texture Brush.</source>
+        <translation>Zieh ein Rechteck über einen Teil des Bildes. Ein kleines Menü bietet %1, %2, %3 oder %4 für den Musterpinsel.</translation>
+    </message>
+    <message>
+        <source>Pinzola User Guide</source>
+        <translation>Pinzola-Anleitung</translation>
+    </message>
+    <message>
+        <source>Colour in drawings, paint, mix, sparkle &amp;mdash; and save your pictures.</source>
+        <translation>Bilder ausmalen, malen, mischen, glitzern &amp;mdash; und deine Bilder speichern.</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Los geht&apos;s</translation>
+    </message>
+    <message>
+        <source>The screen</source>
+        <translation>Der Bildschirm</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Werkzeuge</translation>
+    </message>
+    <message>
+        <source>Colours</source>
+        <translation>Farben</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;amp; Undo</source>
+        <translation>Zoom &amp;amp; Zurück</translation>
+    </message>
+    <message>
+        <source>Open &amp;amp; Save</source>
+        <translation>Öffnen &amp;amp; Speichern</translation>
+    </message>
+    <message>
+        <source>Surface menu</source>
+        <translation>Rechtsklick-Menü</translation>
+    </message>
+    <message>
+        <source>For grown-ups</source>
+        <translation>Für Erwachsene</translation>
+    </message>
+    <message>
+        <source>Let&apos;s start!</source>
+        <translation>Los geht&apos;s!</translation>
+    </message>
+    <message>
+        <source>When Pinzola opens you get a clean white sheet. You can paint on it straight away, or open one of the drawings to colour in: click the &lt;b&gt;open and save&lt;/b&gt; picture on the %1 page and choose %2.</source>
+        <translation>Wenn Pinzola startet, bekommst du ein sauberes weißes Blatt. Du kannst gleich darauf malen oder eine der Zeichnungen zum Ausmalen öffnen: Klick auf das Bild &lt;b&gt;Öffnen und Speichern&lt;/b&gt; auf der Seite %1 und wähle %2.</translation>
+    </message>
+    <message>
+        <source>Pinzola&apos;s main window</source>
+        <translation>Pinzolas Hauptfenster</translation>
+    </message>
+    <message>
+        <source>The big white area is your picture. Along the top is the black &lt;b&gt;control strip&lt;/b&gt; with two pages, %1 and %2; click the tabs at its bottom to change page. Use the scroll bars on the right and bottom when the picture is bigger than the window.</source>
+        <translation>Die große weiße Fläche ist dein Bild. Oben ist die schwarze &lt;b&gt;Leiste&lt;/b&gt; mit zwei Seiten, %1 und %2; klick unten auf die Reiter, um die Seite zu wechseln. Ist das Bild größer als das Fenster, helfen die Rollbalken rechts und unten.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;X/Y:&lt;/b&gt; at the top left shows where the pointer is.</source>
+        <translation>&lt;b&gt;X/Y:&lt;/b&gt; oben links zeigt, wo der Zeiger gerade ist.</translation>
+    </message>
+    <message>
+        <source>The tools</source>
+        <translation>Die Werkzeuge</translation>
+    </message>
+    <message>
+        <source>tool chest</source>
+        <translation>Werkzeugkiste</translation>
+    </message>
+    <message>
+        <source>Click the &lt;b&gt;tool chest&lt;/b&gt; on the %1 page to choose a tool. Many tools let you pick a brush size or a line width in the strip next to it.</source>
+        <translation>Klick auf die &lt;b&gt;Werkzeugkiste&lt;/b&gt; auf der Seite %1, um ein Werkzeug zu wählen. Bei vielen Werkzeugen wählst du daneben die Pinselgröße oder die Strichstärke.</translation>
+    </message>
+    <message>
+        <source>Painting never spoils the black lines of a drawing &amp;mdash; only the Black Pencil, the Black Eraser and the Wand Stars change them.</source>
+        <translation>Beim Malen bleiben die schwarzen Linien einer Zeichnung heil &amp;mdash; nur der Schwarze Stift, der Schwarz-Radierer und die Zaubersterne verändern sie.</translation>
+    </message>
+    <message>
+        <source>Choosing colours</source>
+        <translation>Farben wählen</translation>
+    </message>
+    <message>
+        <source>colour box</source>
+        <translation>Farbkasten</translation>
+    </message>
+    <message>
+        <source>Click the &lt;b&gt;colour box&lt;/b&gt; to open %1. Click any patch to paint with it; double-click to pick it and close the window. The %2, %3 and %4 sliders mix red, green and blue yourself, and the numbers under them tell you the colour. The list below chooses another palette; Pinzola remembers it until you close the program.</source>
+        <translation>Klick auf den &lt;b&gt;Farbkasten&lt;/b&gt;, um %1 zu öffnen. Klick auf ein Farbfeld, um damit zu malen; mit einem Doppelklick wählst du es und schließt das Fenster. Mit den Schiebern %2, %3 und %4 mischst du Rot, Grün und Blau selbst, und die Zahlen darunter sagen dir die Farbe. In der Liste darunter wählst du eine andere Farbpalette; Pinzola merkt sie sich, bis du das Programm schließt.</translation>
+    </message>
+    <message>
+        <source>the colours window</source>
+        <translation>das Farbfenster</translation>
+    </message>
+    <message>
+        <source>brighten</source>
+        <translation>heller</translation>
+    </message>
+    <message>
+        <source>darken</source>
+        <translation>dunkler</translation>
+    </message>
+    <message>
+        <source>make your colour a little &lt;b&gt;brighter&lt;/b&gt; or &lt;b&gt;darker&lt;/b&gt;. Clicking the little colour swatch opens the full colour chooser, where any colour at all can be picked.</source>
+        <translation>machen deine Farbe ein bisschen &lt;b&gt;heller&lt;/b&gt; oder &lt;b&gt;dunkler&lt;/b&gt;. Ein Klick auf das kleine Farbfeld öffnet die große Farbauswahl, in der du jede Farbe wählen kannst.</translation>
+    </message>
+    <message>
+        <source>Zoom and Undo</source>
+        <translation>Zoom und Zurück</translation>
+    </message>
+    <message>
+        <source>zoom in</source>
+        <translation>näher heran</translation>
+    </message>
+    <message>
+        <source>zoom out</source>
+        <translation>weiter weg</translation>
+    </message>
+    <message>
+        <source>normal size</source>
+        <translation>normale Größe</translation>
+    </message>
+    <message>
+        <source>%1 makes the picture bigger (2 times, then 4 times) for fiddly corners, %2 shows it at half size, and the third button goes back to normal size. You can also drag a rectangle with %3 from the right-click menu.</source>
+        <translation>%1 macht das Bild größer (2-mal, dann 4-mal) für knifflige Ecken, %2 zeigt es halb so groß, und der dritte Knopf geht zurück zur normalen Größe. Du kannst auch mit %3 aus dem Rechtsklick-Menü ein Rechteck aufziehen.</translation>
+    </message>
+    <message>
+        <source>%1 takes back everything you did since you last chose a tool or a colour, saved, or pasted.</source>
+        <translation>%1 nimmt alles zurück, was du gemacht hast, seit du zuletzt ein Werkzeug oder eine Farbe gewählt, gespeichert oder eingefügt hast.</translation>
+    </message>
+    <message>
+        <source>Opening and saving</source>
+        <translation>Öffnen und speichern</translation>
+    </message>
+    <message>
+        <source>open and save</source>
+        <translation>Öffnen und Speichern</translation>
+    </message>
+    <message>
+        <source>On the %1 page, the &lt;b&gt;open and save&lt;/b&gt; picture shows the file menu:</source>
+        <translation>Auf der Seite %1 zeigt das Bild &lt;b&gt;Öffnen und Speichern&lt;/b&gt; das Datei-Menü:</translation>
+    </message>
+    <message>
+        <source>Choose a drawing to colour. Click a name to see it, then &lt;b&gt;OK&lt;/b&gt;. The window&apos;s title shows which drawing you are using.</source>
+        <translation>Wähle eine Zeichnung zum Ausmalen. Klick auf einen Namen, um sie zu sehen, dann auf &lt;b&gt;OK&lt;/b&gt;. Oben im Fenster steht, welche Zeichnung du benutzt.</translation>
+    </message>
+    <message>
+        <source>Open a picture you saved before. Pinzola tidies its colours as it opens (you can watch the percentage count up), so black lines are black again.</source>
+        <translation>Öffnet ein Bild, das du schon gespeichert hast. Pinzola räumt dabei die Farben auf (du kannst die Prozente zählen sehen), damit schwarze Linien wieder schwarz sind.</translation>
+    </message>
+    <message>
+        <source>Saves your picture under its name. A new picture asks for a name first.</source>
+        <translation>Speichert dein Bild unter seinem Namen. Bei einem neuen Bild wirst du zuerst nach dem Namen gefragt.</translation>
+    </message>
+    <message>
+        <source>Saves under a new name. If a picture with that name exists, Pinzola asks before replacing it.</source>
+        <translation>Speichert unter einem neuen Namen. Gibt es schon ein Bild mit diesem Namen, fragt Pinzola vorher.</translation>
+    </message>
+    <message>
+        <source>the open window</source>
+        <translation>das Fenster zum Öffnen</translation>
+    </message>
+    <message>
+        <source>the name window</source>
+        <translation>das Fenster für den Namen</translation>
+    </message>
+    <message>
+        <source>A name may have spaces and capital letters, but not a &lt;b&gt;/&lt;/b&gt;. If something goes wrong while saving (for example the disk is full), Pinzola tells you and your earlier picture of that name is kept safe.</source>
+        <translation>Ein Name darf Leerzeichen und Großbuchstaben haben, aber keinen &lt;b&gt;/&lt;/b&gt;. Geht beim Speichern etwas schief (zum Beispiel wenn die Festplatte voll ist), sagt Pinzola es dir, und dein älteres Bild mit diesem Namen bleibt heil.</translation>
+    </message>
+    <message>
+        <source>The right-click menu</source>
+        <translation>Das Rechtsklick-Menü</translation>
+    </message>
+    <message>
+        <source>Click the right mouse button on your picture for more:</source>
+        <translation>Klick mit der rechten Maustaste auf dein Bild für mehr:</translation>
+    </message>
+    <message>
+        <source>Choose a printer, then print your picture.</source>
+        <translation>Wähle einen Drucker und drucke dein Bild.</translation>
+    </message>
+    <message>
+        <source>Puts a copied picture on yours. Move it where you want it and click to drop it. A plain background around it becomes see-through.</source>
+        <translation>Legt ein kopiertes Bild auf deins. Schieb es dahin, wo du es haben willst, und klick, um es abzulegen. Ein einfarbiger Hintergrund wird durchsichtig.</translation>
+    </message>
+    <message>
+        <source>Pick a ready-made picture (animals, stars, balloons...) and choose its size, then Paste it.</source>
+        <translation>Such dir ein fertiges Bild aus (Tiere, Sterne, Luftballons...), wähle die Größe und füge es dann ein.</translation>
+    </message>
+    <message>
+        <source>Drag a box to zoom into it.</source>
+        <translation>Zieh ein Rechteck auf, um hineinzuzoomen.</translation>
+    </message>
+    <message>
+        <source>Opens PinzFX to take a picture from a video.</source>
+        <translation>Öffnet PinzFX, um ein Bild aus einem Film zu holen.</translation>
+    </message>
+    <message>
+        <source>Opens PinzFX to write words with shadows and other effects.</source>
+        <translation>Öffnet PinzFX, um Wörter mit Schatten und anderen Effekten zu schreiben.</translation>
+    </message>
+    <message>
+        <source>Opens PinzFX to bring in a drawing made by another program.</source>
+        <translation>Öffnet PinzFX, um eine Zeichnung aus einem anderen Programm zu holen.</translation>
+    </message>
+    <message>
+        <source>In PinzFX, select what you want, press %1 and %2, then Paste it.</source>
+        <translation>Wähle in PinzFX aus, was du willst, drück %1 und %2 und füge es dann ein.</translation>
+    </message>
+    <message>
+        <source>%1 opens this guide, %2 tells you about Pinzola, and %3 closes the program (it asks first).</source>
+        <translation>%1 öffnet diese Anleitung, %2 erzählt dir von Pinzola, und %3 beendet das Programm (es fragt vorher).</translation>
+    </message>
+    <message>
+        <source>help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>about</source>
+        <translation>Über Pinzola</translation>
+    </message>
+    <message>
+        <source>quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Everything Pinzola uses lives in its program folder:</source>
+        <translation>Alles, was Pinzola braucht, liegt in seinem Programmordner:</translation>
+    </message>
+    <message>
+        <source>drawings to colour (Windows BMP; add your own black-on-white drawings)</source>
+        <translation>Zeichnungen zum Ausmalen (Windows-BMP; eigene schwarz-weiße Zeichnungen kann man dazulegen)</translation>
+    </message>
+    <message>
+        <source>saved pictures (JPEG at the highest quality)</source>
+        <translation>gespeicherte Bilder (JPEG in höchster Qualität)</translation>
+    </message>
+    <message>
+        <source>palette pictures for the colours window (BMP)</source>
+        <translation>Farbpaletten für das Farbfenster (BMP)</translation>
+    </message>
+    <message>
+        <source>50&amp;times;50 textures for the Texture Brush</source>
+        <translation>Muster mit 50&amp;times;50 Pixeln für den Musterpinsel</translation>
+    </message>
+    <message>
+        <source>clip art pictures</source>
+        <translation>Clipart-Bilder</translation>
+    </message>
+    <message>
+        <source>this guide</source>
+        <translation>diese Anleitung</translation>
+    </message>
+    <message>
+        <source>Pinzola keeps no settings: every start begins fresh.</source>
+        <translation>Pinzola speichert keine Einstellungen: Jeder Start beginnt frisch.</translation>
+    </message>
+</context>
+<context>
     <name>fx::AreaSelect</name>
     <message>
         <source> Area Select </source>

@@ -2,6 +2,337 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>Guide</name>
+    <message>
+        <source>Paints thick, dry colour that does not mix with what is already there. Good for bright, even areas.</source>
+        <translation>Pinta un color espeso y seco que no se mezcla con lo que ya hay. Va muy bien para zonas vivas y parejas.</translation>
+    </message>
+    <message>
+        <source>Goes on like a crayon, with a soft grainy edge.</source>
+        <translation>Pinta como una cera, con un borde suave y granulado.</translation>
+    </message>
+    <message>
+        <source>Like the pastel, but the colours blend where they touch.</source>
+        <translation>Como el pastel, pero los colores se mezclan donde se tocan.</translation>
+    </message>
+    <message>
+        <source>Paints see-through colour, like watercolour. Change how watery it is with %1 on the control strip.</source>
+        <translation>Pinta un color transparente, como la acuarela. Cambia cuánta agua lleva con %1 en la barra de arriba.</translation>
+    </message>
+    <message>
+        <source>A watery pen that mixes with the colours under it.</source>
+        <translation>Un rotulador de agua que se mezcla con los colores de debajo.</translation>
+    </message>
+    <message>
+        <source>Smooth paint that blends and mixes as you move it around.</source>
+        <translation>Una pintura suave que se mezcla cuando la mueves.</translation>
+    </message>
+    <message>
+        <source>Sprays tiny dots of one colour, like a spray can.</source>
+        <translation>Echa puntitos de un color, como un espray.</translation>
+    </message>
+    <message>
+        <source>Sprays a colour that mixes with what it lands on.</source>
+        <translation>Echa un color que se mezcla con lo que toca.</translation>
+    </message>
+    <message>
+        <source>Sprinkles sparkling stars, as if from a magic wand. Stars go over everything, even black lines.</source>
+        <translation>Esparce estrellas brillantes, como una varita mágica. Las estrellas van encima de todo, hasta de las líneas negras.</translation>
+    </message>
+    <message>
+        <source>Press on a colour and paint: only that colour is changed to your new one.</source>
+        <translation>Pulsa sobre un color y pinta: solo ese color cambia a tu color nuevo.</translation>
+    </message>
+    <message>
+        <source>Click inside a shape to fill it with colour in one go. The black lines keep the colour inside.</source>
+        <translation>Haz clic dentro de una forma para rellenarla de color de una vez. Las líneas negras guardan el color dentro.</translation>
+    </message>
+    <message>
+        <source>Draws new black lines. Choose how thick in the widths strip.</source>
+        <translation>Dibuja líneas negras nuevas. Elige el grosor en la barra de grosores.</translation>
+    </message>
+    <message>
+        <source>Rubs out black lines only; your colours stay.</source>
+        <translation>Borra solo las líneas negras; tus colores se quedan.</translation>
+    </message>
+    <message>
+        <source>Rubs out colour only; the black lines stay.</source>
+        <translation>Borra solo el color; las líneas negras se quedan.</translation>
+    </message>
+    <message>
+        <source>Shaves colour away from the black lines, to tidy up the edges.</source>
+        <translation>Quita el color de junto a las líneas negras, para dejar los bordes limpios.</translation>
+    </message>
+    <message>
+        <source>Paints with a pattern (a texture) instead of a plain colour. Tick %1 to paint only where the paper is still white.</source>
+        <translation>Pinta con un dibujo (una textura) en vez de un color liso. Marca %1 para pintar solo donde el papel sigue blanco.</translation>
+    </message>
+    <message>
+        <source>Click on any colour in your picture to pick it up and paint with it.</source>
+        <translation>Haz clic en cualquier color de tu dibujo para tomarlo y pintar con él.</translation>
+    </message>
+    <message>
+        <source>Drag a box over part of the picture. A small menu lets you %1, %2, %3 it, or %4 for the Texture Brush.</source>
+        <translation>Arrastra un rectángulo sobre una parte del dibujo. Un menú pequeño te deja %1, %2, %3 o %4 para el pincel de texturas.</translation>
+    </message>
+    <message>
+        <source>Pinzola User Guide</source>
+        <translation>Guía de Pinzola</translation>
+    </message>
+    <message>
+        <source>Colour in drawings, paint, mix, sparkle &amp;mdash; and save your pictures.</source>
+        <translation>Colorea dibujos, pinta, mezcla, haz brillar &amp;mdash; y guarda tus dibujos.</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Empezar</translation>
+    </message>
+    <message>
+        <source>The screen</source>
+        <translation>La pantalla</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Herramientas</translation>
+    </message>
+    <message>
+        <source>Colours</source>
+        <translation>Colores</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;amp; Undo</source>
+        <translation>Zoom y Deshacer</translation>
+    </message>
+    <message>
+        <source>Open &amp;amp; Save</source>
+        <translation>Abrir y Guardar</translation>
+    </message>
+    <message>
+        <source>Surface menu</source>
+        <translation>Menú del clic derecho</translation>
+    </message>
+    <message>
+        <source>For grown-ups</source>
+        <translation>Para mayores</translation>
+    </message>
+    <message>
+        <source>Let&apos;s start!</source>
+        <translation>¡Empezamos!</translation>
+    </message>
+    <message>
+        <source>When Pinzola opens you get a clean white sheet. You can paint on it straight away, or open one of the drawings to colour in: click the &lt;b&gt;open and save&lt;/b&gt; picture on the %1 page and choose %2.</source>
+        <translation>Cuando Pinzola se abre tienes una hoja blanca. Puedes pintar enseguida o abrir un dibujo para colorear: haz clic en el dibujo de &lt;b&gt;abrir y guardar&lt;/b&gt; de la página %1 y elige %2.</translation>
+    </message>
+    <message>
+        <source>Pinzola&apos;s main window</source>
+        <translation>La ventana principal de Pinzola</translation>
+    </message>
+    <message>
+        <source>The big white area is your picture. Along the top is the black &lt;b&gt;control strip&lt;/b&gt; with two pages, %1 and %2; click the tabs at its bottom to change page. Use the scroll bars on the right and bottom when the picture is bigger than the window.</source>
+        <translation>La zona blanca grande es tu dibujo. Arriba está la &lt;b&gt;barra negra&lt;/b&gt; con dos páginas, %1 y %2; haz clic en las pestañas de abajo para cambiar de página. Si el dibujo es más grande que la ventana, usa las barras de desplazamiento de la derecha y de abajo.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;X/Y:&lt;/b&gt; at the top left shows where the pointer is.</source>
+        <translation>&lt;b&gt;X/Y:&lt;/b&gt; arriba a la izquierda dice dónde está el puntero.</translation>
+    </message>
+    <message>
+        <source>The tools</source>
+        <translation>Las herramientas</translation>
+    </message>
+    <message>
+        <source>tool chest</source>
+        <translation>caja de herramientas</translation>
+    </message>
+    <message>
+        <source>Click the &lt;b&gt;tool chest&lt;/b&gt; on the %1 page to choose a tool. Many tools let you pick a brush size or a line width in the strip next to it.</source>
+        <translation>Haz clic en la &lt;b&gt;caja de herramientas&lt;/b&gt; de la página %1 para elegir una herramienta. En muchas puedes elegir al lado el tamaño del pincel o el grosor de la línea.</translation>
+    </message>
+    <message>
+        <source>Painting never spoils the black lines of a drawing &amp;mdash; only the Black Pencil, the Black Eraser and the Wand Stars change them.</source>
+        <translation>Al pintar nunca se estropean las líneas negras de un dibujo &amp;mdash; solo el lápiz negro, la goma de negro y las estrellas mágicas las cambian.</translation>
+    </message>
+    <message>
+        <source>Choosing colours</source>
+        <translation>Elegir colores</translation>
+    </message>
+    <message>
+        <source>colour box</source>
+        <translation>caja de color</translation>
+    </message>
+    <message>
+        <source>Click the &lt;b&gt;colour box&lt;/b&gt; to open %1. Click any patch to paint with it; double-click to pick it and close the window. The %2, %3 and %4 sliders mix red, green and blue yourself, and the numbers under them tell you the colour. The list below chooses another palette; Pinzola remembers it until you close the program.</source>
+        <translation>Haz clic en la &lt;b&gt;caja de color&lt;/b&gt; para abrir %1. Haz clic en un cuadrito para pintar con él; con doble clic lo eliges y se cierra la ventana. Con las barras %2, %3 y %4 mezclas tú el rojo, el verde y el azul, y los números de debajo te dicen el color. La lista de abajo elige otra paleta; Pinzola la recuerda hasta que cierras el programa.</translation>
+    </message>
+    <message>
+        <source>the colours window</source>
+        <translation>la ventana de colores</translation>
+    </message>
+    <message>
+        <source>brighten</source>
+        <translation>aclarar</translation>
+    </message>
+    <message>
+        <source>darken</source>
+        <translation>oscurecer</translation>
+    </message>
+    <message>
+        <source>make your colour a little &lt;b&gt;brighter&lt;/b&gt; or &lt;b&gt;darker&lt;/b&gt;. Clicking the little colour swatch opens the full colour chooser, where any colour at all can be picked.</source>
+        <translation>hacen tu color un poco más &lt;b&gt;claro&lt;/b&gt; o más &lt;b&gt;oscuro&lt;/b&gt;. Al hacer clic en el cuadradito de color se abre el selector de colores completo, donde puedes elegir cualquier color.</translation>
+    </message>
+    <message>
+        <source>Zoom and Undo</source>
+        <translation>Zoom y Deshacer</translation>
+    </message>
+    <message>
+        <source>zoom in</source>
+        <translation>acercar</translation>
+    </message>
+    <message>
+        <source>zoom out</source>
+        <translation>alejar</translation>
+    </message>
+    <message>
+        <source>normal size</source>
+        <translation>tamaño normal</translation>
+    </message>
+    <message>
+        <source>%1 makes the picture bigger (2 times, then 4 times) for fiddly corners, %2 shows it at half size, and the third button goes back to normal size. You can also drag a rectangle with %3 from the right-click menu.</source>
+        <translation>%1 hace el dibujo más grande (2 veces y luego 4 veces) para los rincones difíciles, %2 lo muestra a la mitad, y el tercer botón vuelve al tamaño normal. También puedes arrastrar un rectángulo con %3 desde el menú del clic derecho.</translation>
+    </message>
+    <message>
+        <source>%1 takes back everything you did since you last chose a tool or a colour, saved, or pasted.</source>
+        <translation>%1 deshace todo lo que hiciste desde que elegiste una herramienta o un color, guardaste o pegaste por última vez.</translation>
+    </message>
+    <message>
+        <source>Opening and saving</source>
+        <translation>Abrir y guardar</translation>
+    </message>
+    <message>
+        <source>open and save</source>
+        <translation>abrir y guardar</translation>
+    </message>
+    <message>
+        <source>On the %1 page, the &lt;b&gt;open and save&lt;/b&gt; picture shows the file menu:</source>
+        <translation>En la página %1, el dibujo de &lt;b&gt;abrir y guardar&lt;/b&gt; muestra el menú de archivos:</translation>
+    </message>
+    <message>
+        <source>Choose a drawing to colour. Click a name to see it, then &lt;b&gt;OK&lt;/b&gt;. The window&apos;s title shows which drawing you are using.</source>
+        <translation>Elige un dibujo para colorear. Haz clic en un nombre para verlo y luego en &lt;b&gt;OK&lt;/b&gt;. El título de la ventana dice qué dibujo estás usando.</translation>
+    </message>
+    <message>
+        <source>Open a picture you saved before. Pinzola tidies its colours as it opens (you can watch the percentage count up), so black lines are black again.</source>
+        <translation>Abre un dibujo que guardaste antes. Pinzola ordena sus colores al abrirlo (puedes ver cómo sube el porcentaje), para que las líneas negras vuelvan a ser negras.</translation>
+    </message>
+    <message>
+        <source>Saves your picture under its name. A new picture asks for a name first.</source>
+        <translation>Guarda tu dibujo con su nombre. Si el dibujo es nuevo, primero te pide un nombre.</translation>
+    </message>
+    <message>
+        <source>Saves under a new name. If a picture with that name exists, Pinzola asks before replacing it.</source>
+        <translation>Guarda con un nombre nuevo. Si ya hay un dibujo con ese nombre, Pinzola pregunta antes de cambiarlo.</translation>
+    </message>
+    <message>
+        <source>the open window</source>
+        <translation>la ventana para abrir</translation>
+    </message>
+    <message>
+        <source>the name window</source>
+        <translation>la ventana del nombre</translation>
+    </message>
+    <message>
+        <source>A name may have spaces and capital letters, but not a &lt;b&gt;/&lt;/b&gt;. If something goes wrong while saving (for example the disk is full), Pinzola tells you and your earlier picture of that name is kept safe.</source>
+        <translation>Un nombre puede tener espacios y mayúsculas, pero no una &lt;b&gt;/&lt;/b&gt;. Si algo sale mal al guardar (por ejemplo, si el disco está lleno), Pinzola te avisa y tu dibujo anterior con ese nombre queda a salvo.</translation>
+    </message>
+    <message>
+        <source>The right-click menu</source>
+        <translation>El menú del clic derecho</translation>
+    </message>
+    <message>
+        <source>Click the right mouse button on your picture for more:</source>
+        <translation>Haz clic con el botón derecho del ratón en tu dibujo para ver más:</translation>
+    </message>
+    <message>
+        <source>Choose a printer, then print your picture.</source>
+        <translation>Elige una impresora y luego imprime tu dibujo.</translation>
+    </message>
+    <message>
+        <source>Puts a copied picture on yours. Move it where you want it and click to drop it. A plain background around it becomes see-through.</source>
+        <translation>Pone una imagen copiada sobre tu dibujo. Muévela adonde quieras y haz clic para soltarla. Un fondo liso alrededor se vuelve transparente.</translation>
+    </message>
+    <message>
+        <source>Pick a ready-made picture (animals, stars, balloons...) and choose its size, then Paste it.</source>
+        <translation>Elige una imagen ya hecha (animales, estrellas, globos...) y su tamaño, y luego pégala.</translation>
+    </message>
+    <message>
+        <source>Drag a box to zoom into it.</source>
+        <translation>Arrastra un rectángulo para acercarte a él.</translation>
+    </message>
+    <message>
+        <source>Opens PinzFX to take a picture from a video.</source>
+        <translation>Abre PinzFX para sacar una imagen de una película.</translation>
+    </message>
+    <message>
+        <source>Opens PinzFX to write words with shadows and other effects.</source>
+        <translation>Abre PinzFX para escribir palabras con sombras y otros efectos.</translation>
+    </message>
+    <message>
+        <source>Opens PinzFX to bring in a drawing made by another program.</source>
+        <translation>Abre PinzFX para traer un dibujo hecho con otro programa.</translation>
+    </message>
+    <message>
+        <source>In PinzFX, select what you want, press %1 and %2, then Paste it.</source>
+        <translation>En PinzFX, elige lo que quieras, pulsa %1 y %2, y luego pégalo.</translation>
+    </message>
+    <message>
+        <source>%1 opens this guide, %2 tells you about Pinzola, and %3 closes the program (it asks first).</source>
+        <translation>%1 abre esta guía, %2 te cuenta cosas de Pinzola, y %3 cierra el programa (antes pregunta).</translation>
+    </message>
+    <message>
+        <source>help</source>
+        <translation>ayuda</translation>
+    </message>
+    <message>
+        <source>about</source>
+        <translation>acerca de</translation>
+    </message>
+    <message>
+        <source>quit</source>
+        <translation>salir</translation>
+    </message>
+    <message>
+        <source>Everything Pinzola uses lives in its program folder:</source>
+        <translation>Todo lo que usa Pinzola está en su carpeta:</translation>
+    </message>
+    <message>
+        <source>drawings to colour (Windows BMP; add your own black-on-white drawings)</source>
+        <translation>dibujos para colorear (Windows BMP; se pueden añadir dibujos propios en negro sobre blanco)</translation>
+    </message>
+    <message>
+        <source>saved pictures (JPEG at the highest quality)</source>
+        <translation>dibujos guardados (JPEG con la máxima calidad)</translation>
+    </message>
+    <message>
+        <source>palette pictures for the colours window (BMP)</source>
+        <translation>paletas para la ventana de colores (BMP)</translation>
+    </message>
+    <message>
+        <source>50&amp;times;50 textures for the Texture Brush</source>
+        <translation>texturas de 50&amp;times;50 para el pincel de texturas</translation>
+    </message>
+    <message>
+        <source>clip art pictures</source>
+        <translation>imágenes prediseñadas</translation>
+    </message>
+    <message>
+        <source>this guide</source>
+        <translation>esta guía</translation>
+    </message>
+    <message>
+        <source>Pinzola keeps no settings: every start begins fresh.</source>
+        <translation>Pinzola no guarda ajustes: cada vez empieza de nuevo.</translation>
+    </message>
+</context>
+<context>
     <name>fx::AreaSelect</name>
     <message>
         <source> Area Select </source>

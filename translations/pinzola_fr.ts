@@ -2,6 +2,337 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>Guide</name>
+    <message>
+        <source>Paints thick, dry colour that does not mix with what is already there. Good for bright, even areas.</source>
+        <translation>Peint une couleur épaisse et sèche qui ne se mélange pas avec ce qui est déjà là. Parfait pour de belles surfaces bien unies.</translation>
+    </message>
+    <message>
+        <source>Goes on like a crayon, with a soft grainy edge.</source>
+        <translation>Colorie comme une craie grasse, avec un bord doux et granuleux.</translation>
+    </message>
+    <message>
+        <source>Like the pastel, but the colours blend where they touch.</source>
+        <translation>Comme le pastel, mais les couleurs se mélangent là où elles se touchent.</translation>
+    </message>
+    <message>
+        <source>Paints see-through colour, like watercolour. Change how watery it is with %1 on the control strip.</source>
+        <translation>Peint une couleur transparente, comme l&apos;aquarelle. Règle la quantité d&apos;eau avec %1 dans la barre du haut.</translation>
+    </message>
+    <message>
+        <source>A watery pen that mixes with the colours under it.</source>
+        <translation>Un crayon à eau qui se mélange avec les couleurs en dessous.</translation>
+    </message>
+    <message>
+        <source>Smooth paint that blends and mixes as you move it around.</source>
+        <translation>Une peinture douce qui se mélange quand tu la déplaces.</translation>
+    </message>
+    <message>
+        <source>Sprays tiny dots of one colour, like a spray can.</source>
+        <translation>Projette de tout petits points d&apos;une couleur, comme une bombe de peinture.</translation>
+    </message>
+    <message>
+        <source>Sprays a colour that mixes with what it lands on.</source>
+        <translation>Projette une couleur qui se mélange avec ce qu&apos;elle touche.</translation>
+    </message>
+    <message>
+        <source>Sprinkles sparkling stars, as if from a magic wand. Stars go over everything, even black lines.</source>
+        <translation>Sème des étoiles brillantes, comme une baguette magique. Les étoiles vont partout, même sur les traits noirs.</translation>
+    </message>
+    <message>
+        <source>Press on a colour and paint: only that colour is changed to your new one.</source>
+        <translation>Appuie sur une couleur et peins : seule cette couleur devient ta nouvelle couleur.</translation>
+    </message>
+    <message>
+        <source>Click inside a shape to fill it with colour in one go. The black lines keep the colour inside.</source>
+        <translation>Clique dans une forme pour la remplir de couleur d&apos;un seul coup. Les traits noirs gardent la couleur dedans.</translation>
+    </message>
+    <message>
+        <source>Draws new black lines. Choose how thick in the widths strip.</source>
+        <translation>Trace de nouveaux traits noirs. Choisis l&apos;épaisseur dans la barre des épaisseurs.</translation>
+    </message>
+    <message>
+        <source>Rubs out black lines only; your colours stay.</source>
+        <translation>Gomme seulement les traits noirs ; tes couleurs restent.</translation>
+    </message>
+    <message>
+        <source>Rubs out colour only; the black lines stay.</source>
+        <translation>Gomme seulement la couleur ; les traits noirs restent.</translation>
+    </message>
+    <message>
+        <source>Shaves colour away from the black lines, to tidy up the edges.</source>
+        <translation>Enlève la couleur le long des traits noirs, pour des bords bien nets.</translation>
+    </message>
+    <message>
+        <source>Paints with a pattern (a texture) instead of a plain colour. Tick %1 to paint only where the paper is still white.</source>
+        <translation>Peint avec un motif au lieu d&apos;une couleur unie. Coche %1 pour peindre seulement là où le papier est encore blanc.</translation>
+    </message>
+    <message>
+        <source>Click on any colour in your picture to pick it up and paint with it.</source>
+        <translation>Clique sur une couleur de ton image pour la prendre et peindre avec.</translation>
+    </message>
+    <message>
+        <source>Drag a box over part of the picture. A small menu lets you %1, %2, %3 it, or %4 for the Texture Brush.</source>
+        <translation>Trace un rectangle sur une partie de l&apos;image. Un petit menu propose %1, %2, %3 ou %4 pour le pinceau à motifs.</translation>
+    </message>
+    <message>
+        <source>Pinzola User Guide</source>
+        <translation>Guide de Pinzola</translation>
+    </message>
+    <message>
+        <source>Colour in drawings, paint, mix, sparkle &amp;mdash; and save your pictures.</source>
+        <translation>Colorie des dessins, peins, mélange, fais briller &amp;mdash; et enregistre tes images.</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>C&apos;est parti</translation>
+    </message>
+    <message>
+        <source>The screen</source>
+        <translation>L&apos;écran</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Outils</translation>
+    </message>
+    <message>
+        <source>Colours</source>
+        <translation>Couleurs</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;amp; Undo</source>
+        <translation>Zoom &amp;amp; Annuler</translation>
+    </message>
+    <message>
+        <source>Open &amp;amp; Save</source>
+        <translation>Ouvrir &amp;amp; Enregistrer</translation>
+    </message>
+    <message>
+        <source>Surface menu</source>
+        <translation>Menu clic droit</translation>
+    </message>
+    <message>
+        <source>For grown-ups</source>
+        <translation>Pour les grands</translation>
+    </message>
+    <message>
+        <source>Let&apos;s start!</source>
+        <translation>C&apos;est parti !</translation>
+    </message>
+    <message>
+        <source>When Pinzola opens you get a clean white sheet. You can paint on it straight away, or open one of the drawings to colour in: click the &lt;b&gt;open and save&lt;/b&gt; picture on the %1 page and choose %2.</source>
+        <translation>Quand Pinzola s&apos;ouvre, tu as une belle feuille blanche. Tu peux peindre tout de suite, ou ouvrir un dessin à colorier : clique sur l&apos;image &lt;b&gt;ouvrir et enregistrer&lt;/b&gt; de la page %1 et choisis %2.</translation>
+    </message>
+    <message>
+        <source>Pinzola&apos;s main window</source>
+        <translation>La fenêtre principale de Pinzola</translation>
+    </message>
+    <message>
+        <source>The big white area is your picture. Along the top is the black &lt;b&gt;control strip&lt;/b&gt; with two pages, %1 and %2; click the tabs at its bottom to change page. Use the scroll bars on the right and bottom when the picture is bigger than the window.</source>
+        <translation>La grande zone blanche, c&apos;est ton image. En haut se trouve la &lt;b&gt;barre noire&lt;/b&gt; avec deux pages, %1 et %2 ; clique sur les onglets en bas de la barre pour changer de page. Si l&apos;image est plus grande que la fenêtre, utilise les barres de défilement à droite et en bas.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;X/Y:&lt;/b&gt; at the top left shows where the pointer is.</source>
+        <translation>&lt;b&gt;X/Y:&lt;/b&gt; en haut à gauche montre où se trouve le pointeur.</translation>
+    </message>
+    <message>
+        <source>The tools</source>
+        <translation>Les outils</translation>
+    </message>
+    <message>
+        <source>tool chest</source>
+        <translation>boîte à outils</translation>
+    </message>
+    <message>
+        <source>Click the &lt;b&gt;tool chest&lt;/b&gt; on the %1 page to choose a tool. Many tools let you pick a brush size or a line width in the strip next to it.</source>
+        <translation>Clique sur la &lt;b&gt;boîte à outils&lt;/b&gt; de la page %1 pour choisir un outil. Pour beaucoup d&apos;outils, tu choisis à côté la taille du pinceau ou l&apos;épaisseur du trait.</translation>
+    </message>
+    <message>
+        <source>Painting never spoils the black lines of a drawing &amp;mdash; only the Black Pencil, the Black Eraser and the Wand Stars change them.</source>
+        <translation>Peindre n&apos;abîme jamais les traits noirs d&apos;un dessin &amp;mdash; seuls le crayon noir, la gomme à noir et les étoiles magiques les changent.</translation>
+    </message>
+    <message>
+        <source>Choosing colours</source>
+        <translation>Choisir les couleurs</translation>
+    </message>
+    <message>
+        <source>colour box</source>
+        <translation>boîte de couleur</translation>
+    </message>
+    <message>
+        <source>Click the &lt;b&gt;colour box&lt;/b&gt; to open %1. Click any patch to paint with it; double-click to pick it and close the window. The %2, %3 and %4 sliders mix red, green and blue yourself, and the numbers under them tell you the colour. The list below chooses another palette; Pinzola remembers it until you close the program.</source>
+        <translation>Clique sur la &lt;b&gt;boîte de couleur&lt;/b&gt; pour ouvrir %1. Clique sur une case pour peindre avec ; un double-clic la choisit et ferme la fenêtre. Les curseurs %2, %3 et %4 te laissent mélanger toi-même le rouge, le vert et le bleu, et les nombres en dessous te disent la couleur. La liste en dessous choisit une autre palette ; Pinzola s&apos;en souvient jusqu&apos;à ce que tu fermes le programme.</translation>
+    </message>
+    <message>
+        <source>the colours window</source>
+        <translation>la fenêtre des couleurs</translation>
+    </message>
+    <message>
+        <source>brighten</source>
+        <translation>éclaircir</translation>
+    </message>
+    <message>
+        <source>darken</source>
+        <translation>foncer</translation>
+    </message>
+    <message>
+        <source>make your colour a little &lt;b&gt;brighter&lt;/b&gt; or &lt;b&gt;darker&lt;/b&gt;. Clicking the little colour swatch opens the full colour chooser, where any colour at all can be picked.</source>
+        <translation>rendent ta couleur un peu plus &lt;b&gt;claire&lt;/b&gt; ou plus &lt;b&gt;foncée&lt;/b&gt;. Un clic sur la petite case de couleur ouvre le grand choix de couleurs, où tu peux prendre n&apos;importe quelle couleur.</translation>
+    </message>
+    <message>
+        <source>Zoom and Undo</source>
+        <translation>Zoom et Annuler</translation>
+    </message>
+    <message>
+        <source>zoom in</source>
+        <translation>zoomer</translation>
+    </message>
+    <message>
+        <source>zoom out</source>
+        <translation>dézoomer</translation>
+    </message>
+    <message>
+        <source>normal size</source>
+        <translation>taille normale</translation>
+    </message>
+    <message>
+        <source>%1 makes the picture bigger (2 times, then 4 times) for fiddly corners, %2 shows it at half size, and the third button goes back to normal size. You can also drag a rectangle with %3 from the right-click menu.</source>
+        <translation>%1 agrandit l&apos;image (2 fois, puis 4 fois) pour les petits coins difficiles, %2 la montre deux fois plus petite, et le troisième bouton revient à la taille normale. Tu peux aussi tracer un rectangle avec %3 dans le menu du clic droit.</translation>
+    </message>
+    <message>
+        <source>%1 takes back everything you did since you last chose a tool or a colour, saved, or pasted.</source>
+        <translation>%1 défait tout ce que tu as fait depuis que tu as choisi un outil ou une couleur, enregistré ou collé.</translation>
+    </message>
+    <message>
+        <source>Opening and saving</source>
+        <translation>Ouvrir et enregistrer</translation>
+    </message>
+    <message>
+        <source>open and save</source>
+        <translation>ouvrir et enregistrer</translation>
+    </message>
+    <message>
+        <source>On the %1 page, the &lt;b&gt;open and save&lt;/b&gt; picture shows the file menu:</source>
+        <translation>Sur la page %1, l&apos;image &lt;b&gt;ouvrir et enregistrer&lt;/b&gt; montre le menu des fichiers :</translation>
+    </message>
+    <message>
+        <source>Choose a drawing to colour. Click a name to see it, then &lt;b&gt;OK&lt;/b&gt;. The window&apos;s title shows which drawing you are using.</source>
+        <translation>Choisis un dessin à colorier. Clique sur un nom pour le voir, puis sur &lt;b&gt;OK&lt;/b&gt;. Le titre de la fenêtre montre quel dessin tu utilises.</translation>
+    </message>
+    <message>
+        <source>Open a picture you saved before. Pinzola tidies its colours as it opens (you can watch the percentage count up), so black lines are black again.</source>
+        <translation>Ouvre une image que tu as enregistrée. Pinzola range ses couleurs en l&apos;ouvrant (tu vois le pourcentage monter), pour que les traits noirs soient de nouveau noirs.</translation>
+    </message>
+    <message>
+        <source>Saves your picture under its name. A new picture asks for a name first.</source>
+        <translation>Enregistre ton image sous son nom. Pour une nouvelle image, Pinzola te demande d&apos;abord un nom.</translation>
+    </message>
+    <message>
+        <source>Saves under a new name. If a picture with that name exists, Pinzola asks before replacing it.</source>
+        <translation>Enregistre sous un nouveau nom. Si une image porte déjà ce nom, Pinzola te demande avant de la remplacer.</translation>
+    </message>
+    <message>
+        <source>the open window</source>
+        <translation>la fenêtre pour ouvrir</translation>
+    </message>
+    <message>
+        <source>the name window</source>
+        <translation>la fenêtre du nom</translation>
+    </message>
+    <message>
+        <source>A name may have spaces and capital letters, but not a &lt;b&gt;/&lt;/b&gt;. If something goes wrong while saving (for example the disk is full), Pinzola tells you and your earlier picture of that name is kept safe.</source>
+        <translation>Un nom peut avoir des espaces et des majuscules, mais pas de &lt;b&gt;/&lt;/b&gt;. Si l&apos;enregistrement échoue (par exemple si le disque est plein), Pinzola te le dit, et ton ancienne image de ce nom reste intacte.</translation>
+    </message>
+    <message>
+        <source>The right-click menu</source>
+        <translation>Le menu du clic droit</translation>
+    </message>
+    <message>
+        <source>Click the right mouse button on your picture for more:</source>
+        <translation>Clique avec le bouton droit de la souris sur ton image pour en faire plus :</translation>
+    </message>
+    <message>
+        <source>Choose a printer, then print your picture.</source>
+        <translation>Choisis une imprimante, puis imprime ton image.</translation>
+    </message>
+    <message>
+        <source>Puts a copied picture on yours. Move it where you want it and click to drop it. A plain background around it becomes see-through.</source>
+        <translation>Pose une image copiée sur la tienne. Déplace-la où tu veux et clique pour la poser. Un fond uni autour devient transparent.</translation>
+    </message>
+    <message>
+        <source>Pick a ready-made picture (animals, stars, balloons...) and choose its size, then Paste it.</source>
+        <translation>Choisis une image toute prête (animaux, étoiles, ballons...) et sa taille, puis colle-la.</translation>
+    </message>
+    <message>
+        <source>Drag a box to zoom into it.</source>
+        <translation>Trace un rectangle pour zoomer dessus.</translation>
+    </message>
+    <message>
+        <source>Opens PinzFX to take a picture from a video.</source>
+        <translation>Ouvre PinzFX pour prendre une image dans un film.</translation>
+    </message>
+    <message>
+        <source>Opens PinzFX to write words with shadows and other effects.</source>
+        <translation>Ouvre PinzFX pour écrire des mots avec des ombres et d&apos;autres effets.</translation>
+    </message>
+    <message>
+        <source>Opens PinzFX to bring in a drawing made by another program.</source>
+        <translation>Ouvre PinzFX pour apporter un dessin fait avec un autre programme.</translation>
+    </message>
+    <message>
+        <source>In PinzFX, select what you want, press %1 and %2, then Paste it.</source>
+        <translation>Dans PinzFX, choisis ce que tu veux, appuie sur %1 et %2, puis colle-le.</translation>
+    </message>
+    <message>
+        <source>%1 opens this guide, %2 tells you about Pinzola, and %3 closes the program (it asks first).</source>
+        <translation>%1 ouvre ce guide, %2 te parle de Pinzola, et %3 ferme le programme (il te demande d&apos;abord).</translation>
+    </message>
+    <message>
+        <source>help</source>
+        <translation>aide</translation>
+    </message>
+    <message>
+        <source>about</source>
+        <translation>à propos</translation>
+    </message>
+    <message>
+        <source>quit</source>
+        <translation>quitter</translation>
+    </message>
+    <message>
+        <source>Everything Pinzola uses lives in its program folder:</source>
+        <translation>Tout ce dont Pinzola a besoin se trouve dans son dossier :</translation>
+    </message>
+    <message>
+        <source>drawings to colour (Windows BMP; add your own black-on-white drawings)</source>
+        <translation>dessins à colorier (Windows BMP ; ajoutez vos propres dessins noir sur blanc)</translation>
+    </message>
+    <message>
+        <source>saved pictures (JPEG at the highest quality)</source>
+        <translation>images enregistrées (JPEG en qualité maximale)</translation>
+    </message>
+    <message>
+        <source>palette pictures for the colours window (BMP)</source>
+        <translation>palettes pour la fenêtre des couleurs (BMP)</translation>
+    </message>
+    <message>
+        <source>50&amp;times;50 textures for the Texture Brush</source>
+        <translation>motifs de 50&amp;times;50 pour le pinceau à motifs</translation>
+    </message>
+    <message>
+        <source>clip art pictures</source>
+        <translation>images à coller</translation>
+    </message>
+    <message>
+        <source>this guide</source>
+        <translation>ce guide</translation>
+    </message>
+    <message>
+        <source>Pinzola keeps no settings: every start begins fresh.</source>
+        <translation>Pinzola ne garde aucun réglage : chaque démarrage repart de zéro.</translation>
+    </message>
+</context>
+<context>
     <name>fx::AreaSelect</name>
     <message>
         <source> Area Select </source>

@@ -2,6 +2,337 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
+    <name>Guide</name>
+    <message>
+        <source>Paints thick, dry colour that does not mix with what is already there. Good for bright, even areas.</source>
+        <translation>Dipinge un colore denso e asciutto che non si mescola con quello che c&apos;è già. Ottimo per zone vivaci e uniformi.</translation>
+    </message>
+    <message>
+        <source>Goes on like a crayon, with a soft grainy edge.</source>
+        <translation>Colora come un pastello a cera, con un bordo morbido e granuloso.</translation>
+    </message>
+    <message>
+        <source>Like the pastel, but the colours blend where they touch.</source>
+        <translation>Come il pastello, ma i colori si mescolano dove si toccano.</translation>
+    </message>
+    <message>
+        <source>Paints see-through colour, like watercolour. Change how watery it is with %1 on the control strip.</source>
+        <translation>Dipinge un colore trasparente, come l&apos;acquerello. Cambia quanta acqua c&apos;è con %1 nella barra in alto.</translation>
+    </message>
+    <message>
+        <source>A watery pen that mixes with the colours under it.</source>
+        <translation>Un pennarello ad acqua che si mescola con i colori sotto.</translation>
+    </message>
+    <message>
+        <source>Smooth paint that blends and mixes as you move it around.</source>
+        <translation>Un colore morbido che si mescola mentre lo muovi.</translation>
+    </message>
+    <message>
+        <source>Sprays tiny dots of one colour, like a spray can.</source>
+        <translation>Spruzza puntini di un colore, come una bomboletta.</translation>
+    </message>
+    <message>
+        <source>Sprays a colour that mixes with what it lands on.</source>
+        <translation>Spruzza un colore che si mescola con quello che tocca.</translation>
+    </message>
+    <message>
+        <source>Sprinkles sparkling stars, as if from a magic wand. Stars go over everything, even black lines.</source>
+        <translation>Sparge stelline luccicanti, come una bacchetta magica. Le stelle vanno sopra tutto, anche sulle linee nere.</translation>
+    </message>
+    <message>
+        <source>Press on a colour and paint: only that colour is changed to your new one.</source>
+        <translation>Premi su un colore e dipingi: solo quel colore diventa il tuo colore nuovo.</translation>
+    </message>
+    <message>
+        <source>Click inside a shape to fill it with colour in one go. The black lines keep the colour inside.</source>
+        <translation>Fai clic dentro una forma per riempirla di colore in un colpo solo. Le linee nere tengono il colore dentro.</translation>
+    </message>
+    <message>
+        <source>Draws new black lines. Choose how thick in the widths strip.</source>
+        <translation>Disegna nuove linee nere. Scegli lo spessore nella barra degli spessori.</translation>
+    </message>
+    <message>
+        <source>Rubs out black lines only; your colours stay.</source>
+        <translation>Cancella solo le linee nere; i tuoi colori restano.</translation>
+    </message>
+    <message>
+        <source>Rubs out colour only; the black lines stay.</source>
+        <translation>Cancella solo il colore; le linee nere restano.</translation>
+    </message>
+    <message>
+        <source>Shaves colour away from the black lines, to tidy up the edges.</source>
+        <translation>Toglie il colore vicino alle linee nere, per bordi puliti.</translation>
+    </message>
+    <message>
+        <source>Paints with a pattern (a texture) instead of a plain colour. Tick %1 to paint only where the paper is still white.</source>
+        <translation>Dipinge con un disegno (una trama) invece che con un colore solo. Segna %1 per dipingere solo dove il foglio è ancora bianco.</translation>
+    </message>
+    <message>
+        <source>Click on any colour in your picture to pick it up and paint with it.</source>
+        <translation>Fai clic su un colore del tuo disegno per prenderlo e dipingere con quello.</translation>
+    </message>
+    <message>
+        <source>Drag a box over part of the picture. A small menu lets you %1, %2, %3 it, or %4 for the Texture Brush.</source>
+        <translation>Trascina un rettangolo su una parte del disegno. Un piccolo menu ti fa scegliere %1, %2, %3 oppure %4 per il pennello a trame.</translation>
+    </message>
+    <message>
+        <source>Pinzola User Guide</source>
+        <translation>Guida di Pinzola</translation>
+    </message>
+    <message>
+        <source>Colour in drawings, paint, mix, sparkle &amp;mdash; and save your pictures.</source>
+        <translation>Colora disegni, dipingi, mescola, fai brillare &amp;mdash; e salva i tuoi disegni.</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Si parte</translation>
+    </message>
+    <message>
+        <source>The screen</source>
+        <translation>Lo schermo</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Strumenti</translation>
+    </message>
+    <message>
+        <source>Colours</source>
+        <translation>Colori</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;amp; Undo</source>
+        <translation>Zoom e Annulla</translation>
+    </message>
+    <message>
+        <source>Open &amp;amp; Save</source>
+        <translation>Apri e Salva</translation>
+    </message>
+    <message>
+        <source>Surface menu</source>
+        <translation>Menu del clic destro</translation>
+    </message>
+    <message>
+        <source>For grown-ups</source>
+        <translation>Per i grandi</translation>
+    </message>
+    <message>
+        <source>Let&apos;s start!</source>
+        <translation>Si parte!</translation>
+    </message>
+    <message>
+        <source>When Pinzola opens you get a clean white sheet. You can paint on it straight away, or open one of the drawings to colour in: click the &lt;b&gt;open and save&lt;/b&gt; picture on the %1 page and choose %2.</source>
+        <translation>Quando Pinzola si apre hai un foglio bianco. Puoi dipingere subito oppure aprire un disegno da colorare: fai clic sull&apos;immagine &lt;b&gt;apri e salva&lt;/b&gt; nella pagina %1 e scegli %2.</translation>
+    </message>
+    <message>
+        <source>Pinzola&apos;s main window</source>
+        <translation>La finestra principale di Pinzola</translation>
+    </message>
+    <message>
+        <source>The big white area is your picture. Along the top is the black &lt;b&gt;control strip&lt;/b&gt; with two pages, %1 and %2; click the tabs at its bottom to change page. Use the scroll bars on the right and bottom when the picture is bigger than the window.</source>
+        <translation>La grande zona bianca è il tuo disegno. In alto c&apos;è la &lt;b&gt;barra nera&lt;/b&gt; con due pagine, %1 e %2; fai clic sulle linguette in basso per cambiare pagina. Se il disegno è più grande della finestra, usa le barre di scorrimento a destra e in basso.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;X/Y:&lt;/b&gt; at the top left shows where the pointer is.</source>
+        <translation>&lt;b&gt;X/Y:&lt;/b&gt; in alto a sinistra mostra dove si trova il puntatore.</translation>
+    </message>
+    <message>
+        <source>The tools</source>
+        <translation>Gli strumenti</translation>
+    </message>
+    <message>
+        <source>tool chest</source>
+        <translation>cassetta degli attrezzi</translation>
+    </message>
+    <message>
+        <source>Click the &lt;b&gt;tool chest&lt;/b&gt; on the %1 page to choose a tool. Many tools let you pick a brush size or a line width in the strip next to it.</source>
+        <translation>Fai clic sulla &lt;b&gt;cassetta degli attrezzi&lt;/b&gt; nella pagina %1 per scegliere uno strumento. Per molti strumenti scegli lì accanto la grandezza del pennello o lo spessore della linea.</translation>
+    </message>
+    <message>
+        <source>Painting never spoils the black lines of a drawing &amp;mdash; only the Black Pencil, the Black Eraser and the Wand Stars change them.</source>
+        <translation>Dipingendo non rovini mai le linee nere di un disegno &amp;mdash; solo la matita nera, la gomma per il nero e le stelle magiche le cambiano.</translation>
+    </message>
+    <message>
+        <source>Choosing colours</source>
+        <translation>Scegliere i colori</translation>
+    </message>
+    <message>
+        <source>colour box</source>
+        <translation>scatola dei colori</translation>
+    </message>
+    <message>
+        <source>Click the &lt;b&gt;colour box&lt;/b&gt; to open %1. Click any patch to paint with it; double-click to pick it and close the window. The %2, %3 and %4 sliders mix red, green and blue yourself, and the numbers under them tell you the colour. The list below chooses another palette; Pinzola remembers it until you close the program.</source>
+        <translation>Fai clic sulla &lt;b&gt;scatola dei colori&lt;/b&gt; per aprire %1. Fai clic su un quadretto per dipingere con quel colore; con un doppio clic lo scegli e chiudi la finestra. Con i cursori %2, %3 e %4 mescoli tu rosso, verde e blu, e i numeri sotto ti dicono il colore. L&apos;elenco sotto sceglie un&apos;altra tavolozza; Pinzola se la ricorda finché non chiudi il programma.</translation>
+    </message>
+    <message>
+        <source>the colours window</source>
+        <translation>la finestra dei colori</translation>
+    </message>
+    <message>
+        <source>brighten</source>
+        <translation>schiarire</translation>
+    </message>
+    <message>
+        <source>darken</source>
+        <translation>scurire</translation>
+    </message>
+    <message>
+        <source>make your colour a little &lt;b&gt;brighter&lt;/b&gt; or &lt;b&gt;darker&lt;/b&gt;. Clicking the little colour swatch opens the full colour chooser, where any colour at all can be picked.</source>
+        <translation>rendono il tuo colore un po&apos; più &lt;b&gt;chiaro&lt;/b&gt; o più &lt;b&gt;scuro&lt;/b&gt;. Un clic sul quadratino del colore apre la scelta completa dei colori, dove puoi prendere qualsiasi colore.</translation>
+    </message>
+    <message>
+        <source>Zoom and Undo</source>
+        <translation>Zoom e Annulla</translation>
+    </message>
+    <message>
+        <source>zoom in</source>
+        <translation>avvicina</translation>
+    </message>
+    <message>
+        <source>zoom out</source>
+        <translation>allontana</translation>
+    </message>
+    <message>
+        <source>normal size</source>
+        <translation>misura normale</translation>
+    </message>
+    <message>
+        <source>%1 makes the picture bigger (2 times, then 4 times) for fiddly corners, %2 shows it at half size, and the third button goes back to normal size. You can also drag a rectangle with %3 from the right-click menu.</source>
+        <translation>%1 ingrandisce il disegno (2 volte, poi 4 volte) per gli angolini difficili, %2 lo mostra a metà grandezza, e il terzo pulsante torna alla misura normale. Puoi anche trascinare un rettangolo con %3 dal menu del clic destro.</translation>
+    </message>
+    <message>
+        <source>%1 takes back everything you did since you last chose a tool or a colour, saved, or pasted.</source>
+        <translation>%1 annulla tutto quello che hai fatto dall&apos;ultima volta che hai scelto uno strumento o un colore, salvato o incollato.</translation>
+    </message>
+    <message>
+        <source>Opening and saving</source>
+        <translation>Aprire e salvare</translation>
+    </message>
+    <message>
+        <source>open and save</source>
+        <translation>apri e salva</translation>
+    </message>
+    <message>
+        <source>On the %1 page, the &lt;b&gt;open and save&lt;/b&gt; picture shows the file menu:</source>
+        <translation>Nella pagina %1, l&apos;immagine &lt;b&gt;apri e salva&lt;/b&gt; mostra il menu dei file:</translation>
+    </message>
+    <message>
+        <source>Choose a drawing to colour. Click a name to see it, then &lt;b&gt;OK&lt;/b&gt;. The window&apos;s title shows which drawing you are using.</source>
+        <translation>Scegli un disegno da colorare. Fai clic su un nome per vederlo, poi su &lt;b&gt;OK&lt;/b&gt;. Il titolo della finestra mostra quale disegno stai usando.</translation>
+    </message>
+    <message>
+        <source>Open a picture you saved before. Pinzola tidies its colours as it opens (you can watch the percentage count up), so black lines are black again.</source>
+        <translation>Apre un disegno che hai salvato prima. Pinzola mette in ordine i colori mentre lo apre (vedi salire la percentuale), così le linee nere tornano nere.</translation>
+    </message>
+    <message>
+        <source>Saves your picture under its name. A new picture asks for a name first.</source>
+        <translation>Salva il tuo disegno con il suo nome. Per un disegno nuovo ti chiede prima un nome.</translation>
+    </message>
+    <message>
+        <source>Saves under a new name. If a picture with that name exists, Pinzola asks before replacing it.</source>
+        <translation>Salva con un nome nuovo. Se c&apos;è già un disegno con quel nome, Pinzola chiede prima di sostituirlo.</translation>
+    </message>
+    <message>
+        <source>the open window</source>
+        <translation>la finestra per aprire</translation>
+    </message>
+    <message>
+        <source>the name window</source>
+        <translation>la finestra del nome</translation>
+    </message>
+    <message>
+        <source>A name may have spaces and capital letters, but not a &lt;b&gt;/&lt;/b&gt;. If something goes wrong while saving (for example the disk is full), Pinzola tells you and your earlier picture of that name is kept safe.</source>
+        <translation>Un nome può avere spazi e lettere maiuscole, ma non una &lt;b&gt;/&lt;/b&gt;. Se qualcosa va storto durante il salvataggio (per esempio se il disco è pieno), Pinzola te lo dice e il tuo disegno di prima con quel nome resta al sicuro.</translation>
+    </message>
+    <message>
+        <source>The right-click menu</source>
+        <translation>Il menu del clic destro</translation>
+    </message>
+    <message>
+        <source>Click the right mouse button on your picture for more:</source>
+        <translation>Fai clic con il tasto destro del mouse sul tuo disegno per avere di più:</translation>
+    </message>
+    <message>
+        <source>Choose a printer, then print your picture.</source>
+        <translation>Scegli una stampante, poi stampa il tuo disegno.</translation>
+    </message>
+    <message>
+        <source>Puts a copied picture on yours. Move it where you want it and click to drop it. A plain background around it becomes see-through.</source>
+        <translation>Mette un&apos;immagine copiata sul tuo disegno. Spostala dove vuoi e fai clic per lasciarla. Uno sfondo tutto di un colore diventa trasparente.</translation>
+    </message>
+    <message>
+        <source>Pick a ready-made picture (animals, stars, balloons...) and choose its size, then Paste it.</source>
+        <translation>Scegli un&apos;immagine già pronta (animali, stelle, palloncini...) e la sua grandezza, poi incollala.</translation>
+    </message>
+    <message>
+        <source>Drag a box to zoom into it.</source>
+        <translation>Trascina un rettangolo per ingrandirlo.</translation>
+    </message>
+    <message>
+        <source>Opens PinzFX to take a picture from a video.</source>
+        <translation>Apre PinzFX per prendere un&apos;immagine da un film.</translation>
+    </message>
+    <message>
+        <source>Opens PinzFX to write words with shadows and other effects.</source>
+        <translation>Apre PinzFX per scrivere parole con ombre e altri effetti.</translation>
+    </message>
+    <message>
+        <source>Opens PinzFX to bring in a drawing made by another program.</source>
+        <translation>Apre PinzFX per portare un disegno fatto con un altro programma.</translation>
+    </message>
+    <message>
+        <source>In PinzFX, select what you want, press %1 and %2, then Paste it.</source>
+        <translation>In PinzFX scegli quello che vuoi, premi %1 e %2, poi incollalo.</translation>
+    </message>
+    <message>
+        <source>%1 opens this guide, %2 tells you about Pinzola, and %3 closes the program (it asks first).</source>
+        <translation>%1 apre questa guida, %2 ti racconta di Pinzola, e %3 chiude il programma (prima chiede).</translation>
+    </message>
+    <message>
+        <source>help</source>
+        <translation>aiuto</translation>
+    </message>
+    <message>
+        <source>about</source>
+        <translation>informazioni</translation>
+    </message>
+    <message>
+        <source>quit</source>
+        <translation>esci</translation>
+    </message>
+    <message>
+        <source>Everything Pinzola uses lives in its program folder:</source>
+        <translation>Tutto quello che usa Pinzola sta nella sua cartella:</translation>
+    </message>
+    <message>
+        <source>drawings to colour (Windows BMP; add your own black-on-white drawings)</source>
+        <translation>disegni da colorare (Windows BMP; si possono aggiungere disegni propri neri su bianco)</translation>
+    </message>
+    <message>
+        <source>saved pictures (JPEG at the highest quality)</source>
+        <translation>disegni salvati (JPEG alla qualità più alta)</translation>
+    </message>
+    <message>
+        <source>palette pictures for the colours window (BMP)</source>
+        <translation>tavolozze per la finestra dei colori (BMP)</translation>
+    </message>
+    <message>
+        <source>50&amp;times;50 textures for the Texture Brush</source>
+        <translation>trame di 50&amp;times;50 per il pennello a trame</translation>
+    </message>
+    <message>
+        <source>clip art pictures</source>
+        <translation>immagini clipart</translation>
+    </message>
+    <message>
+        <source>this guide</source>
+        <translation>questa guida</translation>
+    </message>
+    <message>
+        <source>Pinzola keeps no settings: every start begins fresh.</source>
+        <translation>Pinzola non salva impostazioni: ogni avvio riparte da capo.</translation>
+    </message>
+</context>
+<context>
     <name>fx::AreaSelect</name>
     <message>
         <source> Area Select </source>

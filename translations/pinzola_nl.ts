@@ -2,6 +2,337 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl">
 <context>
+    <name>Guide</name>
+    <message>
+        <source>Paints thick, dry colour that does not mix with what is already there. Good for bright, even areas.</source>
+        <translation>Verft dikke, droge kleur die niet mengt met wat er al is. Fijn voor felle, egale vlakken.</translation>
+    </message>
+    <message>
+        <source>Goes on like a crayon, with a soft grainy edge.</source>
+        <translation>Kleurt als een waskrijtje, met een zachte, korrelige rand.</translation>
+    </message>
+    <message>
+        <source>Like the pastel, but the colours blend where they touch.</source>
+        <translation>Zoals de pastel, maar de kleuren mengen waar ze elkaar raken.</translation>
+    </message>
+    <message>
+        <source>Paints see-through colour, like watercolour. Change how watery it is with %1 on the control strip.</source>
+        <translation>Verft doorzichtige kleur, zoals waterverf. Hoeveel water erin zit, stel je in met %1 in de balk bovenaan.</translation>
+    </message>
+    <message>
+        <source>A watery pen that mixes with the colours under it.</source>
+        <translation>Een waterstift die mengt met de kleuren eronder.</translation>
+    </message>
+    <message>
+        <source>Smooth paint that blends and mixes as you move it around.</source>
+        <translation>Zachte verf die uitvloeit en mengt als je hem rondbeweegt.</translation>
+    </message>
+    <message>
+        <source>Sprays tiny dots of one colour, like a spray can.</source>
+        <translation>Spuit kleine puntjes in één kleur, zoals een spuitbus.</translation>
+    </message>
+    <message>
+        <source>Sprays a colour that mixes with what it lands on.</source>
+        <translation>Spuit een kleur die mengt met waar hij op landt.</translation>
+    </message>
+    <message>
+        <source>Sprinkles sparkling stars, as if from a magic wand. Stars go over everything, even black lines.</source>
+        <translation>Strooit glinsterende sterren, als uit een toverstaf. De sterren gaan over alles heen, zelfs over zwarte lijnen.</translation>
+    </message>
+    <message>
+        <source>Press on a colour and paint: only that colour is changed to your new one.</source>
+        <translation>Druk op een kleur en verf: alleen die kleur wordt jouw nieuwe kleur.</translation>
+    </message>
+    <message>
+        <source>Click inside a shape to fill it with colour in one go. The black lines keep the colour inside.</source>
+        <translation>Klik in een vorm om hem in één keer met kleur te vullen. De zwarte lijnen houden de kleur binnen.</translation>
+    </message>
+    <message>
+        <source>Draws new black lines. Choose how thick in the widths strip.</source>
+        <translation>Tekent nieuwe zwarte lijnen. Kies hoe dik in de balk met lijndiktes.</translation>
+    </message>
+    <message>
+        <source>Rubs out black lines only; your colours stay.</source>
+        <translation>Gumt alleen zwarte lijnen weg; je kleuren blijven.</translation>
+    </message>
+    <message>
+        <source>Rubs out colour only; the black lines stay.</source>
+        <translation>Gumt alleen kleur weg; de zwarte lijnen blijven.</translation>
+    </message>
+    <message>
+        <source>Shaves colour away from the black lines, to tidy up the edges.</source>
+        <translation>Schraapt kleur weg langs de zwarte lijnen, voor nette randen.</translation>
+    </message>
+    <message>
+        <source>Paints with a pattern (a texture) instead of a plain colour. Tick %1 to paint only where the paper is still white.</source>
+        <translation>Verft met een patroon in plaats van één kleur. Vink %1 aan om alleen te verven waar het papier nog wit is.</translation>
+    </message>
+    <message>
+        <source>Click on any colour in your picture to pick it up and paint with it.</source>
+        <translation>Klik op een kleur in je tekening om die op te pakken en ermee te verven.</translation>
+    </message>
+    <message>
+        <source>Drag a box over part of the picture. A small menu lets you %1, %2, %3 it, or %4 for the Texture Brush.</source>
+        <translation>Sleep een rechthoek over een stuk van de tekening. In een klein menu kies je %1, %2, %3 of %4 voor de patroonkwast.</translation>
+    </message>
+    <message>
+        <source>Pinzola User Guide</source>
+        <translation>Handleiding van Pinzola</translation>
+    </message>
+    <message>
+        <source>Colour in drawings, paint, mix, sparkle &amp;mdash; and save your pictures.</source>
+        <translation>Kleurplaten kleuren, verven, mengen, laten glinsteren &amp;mdash; en je tekeningen bewaren.</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Beginnen</translation>
+    </message>
+    <message>
+        <source>The screen</source>
+        <translation>Het scherm</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Gereedschap</translation>
+    </message>
+    <message>
+        <source>Colours</source>
+        <translation>Kleuren</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;amp; Undo</source>
+        <translation>Zoomen &amp;amp; Terug</translation>
+    </message>
+    <message>
+        <source>Open &amp;amp; Save</source>
+        <translation>Openen &amp;amp; Bewaren</translation>
+    </message>
+    <message>
+        <source>Surface menu</source>
+        <translation>Rechtsklikmenu</translation>
+    </message>
+    <message>
+        <source>For grown-ups</source>
+        <translation>Voor grote mensen</translation>
+    </message>
+    <message>
+        <source>Let&apos;s start!</source>
+        <translation>We beginnen!</translation>
+    </message>
+    <message>
+        <source>When Pinzola opens you get a clean white sheet. You can paint on it straight away, or open one of the drawings to colour in: click the &lt;b&gt;open and save&lt;/b&gt; picture on the %1 page and choose %2.</source>
+        <translation>Als Pinzola opent, krijg je een schoon wit vel. Je kunt meteen gaan verven, of een kleurplaat openen: klik op het plaatje &lt;b&gt;openen en bewaren&lt;/b&gt; op de pagina %1 en kies %2.</translation>
+    </message>
+    <message>
+        <source>Pinzola&apos;s main window</source>
+        <translation>Het hoofdvenster van Pinzola</translation>
+    </message>
+    <message>
+        <source>The big white area is your picture. Along the top is the black &lt;b&gt;control strip&lt;/b&gt; with two pages, %1 and %2; click the tabs at its bottom to change page. Use the scroll bars on the right and bottom when the picture is bigger than the window.</source>
+        <translation>Het grote witte vlak is je tekening. Bovenaan staat de zwarte &lt;b&gt;balk&lt;/b&gt; met twee pagina&apos;s, %1 en %2; klik op de tabs onderaan om van pagina te wisselen. Is de tekening groter dan het venster, gebruik dan de schuifbalken rechts en onderaan.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;X/Y:&lt;/b&gt; at the top left shows where the pointer is.</source>
+        <translation>&lt;b&gt;X/Y:&lt;/b&gt; linksboven laat zien waar de aanwijzer is.</translation>
+    </message>
+    <message>
+        <source>The tools</source>
+        <translation>Het gereedschap</translation>
+    </message>
+    <message>
+        <source>tool chest</source>
+        <translation>gereedschapskist</translation>
+    </message>
+    <message>
+        <source>Click the &lt;b&gt;tool chest&lt;/b&gt; on the %1 page to choose a tool. Many tools let you pick a brush size or a line width in the strip next to it.</source>
+        <translation>Klik op de &lt;b&gt;gereedschapskist&lt;/b&gt; op de pagina %1 om gereedschap te kiezen. Bij veel gereedschap kies je ernaast de grootte van de kwast of de dikte van de lijn.</translation>
+    </message>
+    <message>
+        <source>Painting never spoils the black lines of a drawing &amp;mdash; only the Black Pencil, the Black Eraser and the Wand Stars change them.</source>
+        <translation>Verven maakt de zwarte lijnen van een tekening nooit kapot &amp;mdash; alleen het zwarte potlood, de zwart-gum en de toversterren veranderen ze.</translation>
+    </message>
+    <message>
+        <source>Choosing colours</source>
+        <translation>Kleuren kiezen</translation>
+    </message>
+    <message>
+        <source>colour box</source>
+        <translation>kleurvak</translation>
+    </message>
+    <message>
+        <source>Click the &lt;b&gt;colour box&lt;/b&gt; to open %1. Click any patch to paint with it; double-click to pick it and close the window. The %2, %3 and %4 sliders mix red, green and blue yourself, and the numbers under them tell you the colour. The list below chooses another palette; Pinzola remembers it until you close the program.</source>
+        <translation>Klik op het &lt;b&gt;kleurvak&lt;/b&gt; om %1 te openen. Klik op een vakje om ermee te verven; met dubbelklikken kies je het en sluit het venster. Met de schuiven %2, %3 en %4 meng je zelf rood, groen en blauw, en de getallen eronder vertellen je de kleur. In de lijst eronder kies je een ander palet; Pinzola onthoudt het tot je het programma sluit.</translation>
+    </message>
+    <message>
+        <source>the colours window</source>
+        <translation>het kleurenvenster</translation>
+    </message>
+    <message>
+        <source>brighten</source>
+        <translation>lichter</translation>
+    </message>
+    <message>
+        <source>darken</source>
+        <translation>donkerder</translation>
+    </message>
+    <message>
+        <source>make your colour a little &lt;b&gt;brighter&lt;/b&gt; or &lt;b&gt;darker&lt;/b&gt;. Clicking the little colour swatch opens the full colour chooser, where any colour at all can be picked.</source>
+        <translation>maken je kleur een beetje &lt;b&gt;lichter&lt;/b&gt; of &lt;b&gt;donkerder&lt;/b&gt;. Een klik op het kleine kleurvakje opent de grote kleurkiezer, waar je elke kleur kunt kiezen.</translation>
+    </message>
+    <message>
+        <source>Zoom and Undo</source>
+        <translation>Zoomen en Terug</translation>
+    </message>
+    <message>
+        <source>zoom in</source>
+        <translation>inzoomen</translation>
+    </message>
+    <message>
+        <source>zoom out</source>
+        <translation>uitzoomen</translation>
+    </message>
+    <message>
+        <source>normal size</source>
+        <translation>normale grootte</translation>
+    </message>
+    <message>
+        <source>%1 makes the picture bigger (2 times, then 4 times) for fiddly corners, %2 shows it at half size, and the third button goes back to normal size. You can also drag a rectangle with %3 from the right-click menu.</source>
+        <translation>%1 maakt de tekening groter (2 keer, dan 4 keer) voor lastige hoekjes, %2 laat hem half zo groot zien, en de derde knop gaat terug naar normale grootte. Je kunt ook een rechthoek slepen met %3 uit het rechtsklikmenu.</translation>
+    </message>
+    <message>
+        <source>%1 takes back everything you did since you last chose a tool or a colour, saved, or pasted.</source>
+        <translation>%1 maakt alles ongedaan wat je deed sinds je voor het laatst gereedschap of een kleur koos, bewaarde of plakte.</translation>
+    </message>
+    <message>
+        <source>Opening and saving</source>
+        <translation>Openen en bewaren</translation>
+    </message>
+    <message>
+        <source>open and save</source>
+        <translation>openen en bewaren</translation>
+    </message>
+    <message>
+        <source>On the %1 page, the &lt;b&gt;open and save&lt;/b&gt; picture shows the file menu:</source>
+        <translation>Op de pagina %1 laat het plaatje &lt;b&gt;openen en bewaren&lt;/b&gt; het bestandsmenu zien:</translation>
+    </message>
+    <message>
+        <source>Choose a drawing to colour. Click a name to see it, then &lt;b&gt;OK&lt;/b&gt;. The window&apos;s title shows which drawing you are using.</source>
+        <translation>Kies een kleurplaat. Klik op een naam om hem te zien, en dan op &lt;b&gt;OK&lt;/b&gt;. De titel van het venster laat zien welke tekening je gebruikt.</translation>
+    </message>
+    <message>
+        <source>Open a picture you saved before. Pinzola tidies its colours as it opens (you can watch the percentage count up), so black lines are black again.</source>
+        <translation>Opent een tekening die je eerder bewaarde. Pinzola ruimt bij het openen de kleuren op (je ziet het percentage oplopen), zodat zwarte lijnen weer zwart zijn.</translation>
+    </message>
+    <message>
+        <source>Saves your picture under its name. A new picture asks for a name first.</source>
+        <translation>Bewaart je tekening onder haar naam. Bij een nieuwe tekening wordt eerst om een naam gevraagd.</translation>
+    </message>
+    <message>
+        <source>Saves under a new name. If a picture with that name exists, Pinzola asks before replacing it.</source>
+        <translation>Bewaart onder een nieuwe naam. Bestaat er al een tekening met die naam, dan vraagt Pinzola het eerst.</translation>
+    </message>
+    <message>
+        <source>the open window</source>
+        <translation>het venster om te openen</translation>
+    </message>
+    <message>
+        <source>the name window</source>
+        <translation>het venster voor de naam</translation>
+    </message>
+    <message>
+        <source>A name may have spaces and capital letters, but not a &lt;b&gt;/&lt;/b&gt;. If something goes wrong while saving (for example the disk is full), Pinzola tells you and your earlier picture of that name is kept safe.</source>
+        <translation>Een naam mag spaties en hoofdletters hebben, maar geen &lt;b&gt;/&lt;/b&gt;. Gaat er iets mis bij het bewaren (bijvoorbeeld als de schijf vol is), dan zegt Pinzola het, en je oudere tekening met die naam blijft veilig.</translation>
+    </message>
+    <message>
+        <source>The right-click menu</source>
+        <translation>Het rechtsklikmenu</translation>
+    </message>
+    <message>
+        <source>Click the right mouse button on your picture for more:</source>
+        <translation>Klik met de rechtermuisknop op je tekening voor meer:</translation>
+    </message>
+    <message>
+        <source>Choose a printer, then print your picture.</source>
+        <translation>Kies een printer en print je tekening.</translation>
+    </message>
+    <message>
+        <source>Puts a copied picture on yours. Move it where you want it and click to drop it. A plain background around it becomes see-through.</source>
+        <translation>Legt een gekopieerd plaatje op je tekening. Schuif het waar je het wilt hebben en klik om het neer te leggen. Een effen achtergrond eromheen wordt doorzichtig.</translation>
+    </message>
+    <message>
+        <source>Pick a ready-made picture (animals, stars, balloons...) and choose its size, then Paste it.</source>
+        <translation>Kies een kant-en-klaar plaatje (dieren, sterren, ballonnen...) en de grootte, en plak het dan.</translation>
+    </message>
+    <message>
+        <source>Drag a box to zoom into it.</source>
+        <translation>Sleep een rechthoek om erop in te zoomen.</translation>
+    </message>
+    <message>
+        <source>Opens PinzFX to take a picture from a video.</source>
+        <translation>Opent PinzFX om een beeld uit een film te halen.</translation>
+    </message>
+    <message>
+        <source>Opens PinzFX to write words with shadows and other effects.</source>
+        <translation>Opent PinzFX om woorden te schrijven met schaduwen en andere effecten.</translation>
+    </message>
+    <message>
+        <source>Opens PinzFX to bring in a drawing made by another program.</source>
+        <translation>Opent PinzFX om een tekening uit een ander programma te halen.</translation>
+    </message>
+    <message>
+        <source>In PinzFX, select what you want, press %1 and %2, then Paste it.</source>
+        <translation>Kies in PinzFX wat je wilt, druk op %1 en %2, en plak het dan.</translation>
+    </message>
+    <message>
+        <source>%1 opens this guide, %2 tells you about Pinzola, and %3 closes the program (it asks first).</source>
+        <translation>%1 opent deze handleiding, %2 vertelt over Pinzola, en %3 sluit het programma (het vraagt het eerst).</translation>
+    </message>
+    <message>
+        <source>help</source>
+        <translation>help</translation>
+    </message>
+    <message>
+        <source>about</source>
+        <translation>over Pinzola</translation>
+    </message>
+    <message>
+        <source>quit</source>
+        <translation>stoppen</translation>
+    </message>
+    <message>
+        <source>Everything Pinzola uses lives in its program folder:</source>
+        <translation>Alles wat Pinzola gebruikt staat in zijn programmamap:</translation>
+    </message>
+    <message>
+        <source>drawings to colour (Windows BMP; add your own black-on-white drawings)</source>
+        <translation>kleurplaten (Windows BMP; voeg gerust eigen zwart-op-wit tekeningen toe)</translation>
+    </message>
+    <message>
+        <source>saved pictures (JPEG at the highest quality)</source>
+        <translation>bewaarde tekeningen (JPEG in de hoogste kwaliteit)</translation>
+    </message>
+    <message>
+        <source>palette pictures for the colours window (BMP)</source>
+        <translation>paletten voor het kleurenvenster (BMP)</translation>
+    </message>
+    <message>
+        <source>50&amp;times;50 textures for the Texture Brush</source>
+        <translation>patronen van 50&amp;times;50 voor de patroonkwast</translation>
+    </message>
+    <message>
+        <source>clip art pictures</source>
+        <translation>clipart-plaatjes</translation>
+    </message>
+    <message>
+        <source>this guide</source>
+        <translation>deze handleiding</translation>
+    </message>
+    <message>
+        <source>Pinzola keeps no settings: every start begins fresh.</source>
+        <translation>Pinzola bewaart geen instellingen: elke start begint opnieuw.</translation>
+    </message>
+</context>
+<context>
     <name>fx::AreaSelect</name>
     <message>
         <source> Area Select </source>

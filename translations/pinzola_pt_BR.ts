@@ -2,6 +2,337 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>Guide</name>
+    <message>
+        <source>Paints thick, dry colour that does not mix with what is already there. Good for bright, even areas.</source>
+        <translation>Pinta uma cor grossa e seca que não se mistura com o que já está lá. Ótima para áreas vivas e lisinhas.</translation>
+    </message>
+    <message>
+        <source>Goes on like a crayon, with a soft grainy edge.</source>
+        <translation>Pinta como giz de cera, com uma borda macia e granulada.</translation>
+    </message>
+    <message>
+        <source>Like the pastel, but the colours blend where they touch.</source>
+        <translation>Como o giz pastel, mas as cores se misturam onde se encostam.</translation>
+    </message>
+    <message>
+        <source>Paints see-through colour, like watercolour. Change how watery it is with %1 on the control strip.</source>
+        <translation>Pinta uma cor transparente, como aquarela. Mude quanta água tem com %1 na barra de cima.</translation>
+    </message>
+    <message>
+        <source>A watery pen that mixes with the colours under it.</source>
+        <translation>Uma caneta d&apos;água que se mistura com as cores de baixo.</translation>
+    </message>
+    <message>
+        <source>Smooth paint that blends and mixes as you move it around.</source>
+        <translation>Uma tinta macia que se mistura enquanto você a espalha.</translation>
+    </message>
+    <message>
+        <source>Sprays tiny dots of one colour, like a spray can.</source>
+        <translation>Borrifa pontinhos de uma cor, como um spray.</translation>
+    </message>
+    <message>
+        <source>Sprays a colour that mixes with what it lands on.</source>
+        <translation>Borrifa uma cor que se mistura com o que ela toca.</translation>
+    </message>
+    <message>
+        <source>Sprinkles sparkling stars, as if from a magic wand. Stars go over everything, even black lines.</source>
+        <translation>Espalha estrelinhas brilhantes, como uma varinha de condão. As estrelas ficam por cima de tudo, até das linhas pretas.</translation>
+    </message>
+    <message>
+        <source>Press on a colour and paint: only that colour is changed to your new one.</source>
+        <translation>Aperte numa cor e pinte: só essa cor vira a sua cor nova.</translation>
+    </message>
+    <message>
+        <source>Click inside a shape to fill it with colour in one go. The black lines keep the colour inside.</source>
+        <translation>Clique dentro de uma forma para enchê-la de cor de uma vez. As linhas pretas seguram a cor lá dentro.</translation>
+    </message>
+    <message>
+        <source>Draws new black lines. Choose how thick in the widths strip.</source>
+        <translation>Desenha novas linhas pretas. Escolha a grossura na barra de espessuras.</translation>
+    </message>
+    <message>
+        <source>Rubs out black lines only; your colours stay.</source>
+        <translation>Apaga só as linhas pretas; suas cores ficam.</translation>
+    </message>
+    <message>
+        <source>Rubs out colour only; the black lines stay.</source>
+        <translation>Apaga só a cor; as linhas pretas ficam.</translation>
+    </message>
+    <message>
+        <source>Shaves colour away from the black lines, to tidy up the edges.</source>
+        <translation>Tira a cor de perto das linhas pretas, para deixar as bordas caprichadas.</translation>
+    </message>
+    <message>
+        <source>Paints with a pattern (a texture) instead of a plain colour. Tick %1 to paint only where the paper is still white.</source>
+        <translation>Pinta com um desenho (uma textura) em vez de uma cor só. Marque %1 para pintar só onde o papel ainda está branco.</translation>
+    </message>
+    <message>
+        <source>Click on any colour in your picture to pick it up and paint with it.</source>
+        <translation>Clique em qualquer cor do seu desenho para pegá-la e pintar com ela.</translation>
+    </message>
+    <message>
+        <source>Drag a box over part of the picture. A small menu lets you %1, %2, %3 it, or %4 for the Texture Brush.</source>
+        <translation>Arraste um retângulo sobre uma parte do desenho. Um menu pequeno deixa você %1, %2, %3 ou %4 para o pincel de texturas.</translation>
+    </message>
+    <message>
+        <source>Pinzola User Guide</source>
+        <translation>Guia do Pinzola</translation>
+    </message>
+    <message>
+        <source>Colour in drawings, paint, mix, sparkle &amp;mdash; and save your pictures.</source>
+        <translation>Pinte desenhos, misture, faça brilhar &amp;mdash; e salve seus desenhos.</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Começar</translation>
+    </message>
+    <message>
+        <source>The screen</source>
+        <translation>A tela</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Ferramentas</translation>
+    </message>
+    <message>
+        <source>Colours</source>
+        <translation>Cores</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;amp; Undo</source>
+        <translation>Zoom e Desfazer</translation>
+    </message>
+    <message>
+        <source>Open &amp;amp; Save</source>
+        <translation>Abrir e Salvar</translation>
+    </message>
+    <message>
+        <source>Surface menu</source>
+        <translation>Menu do botão direito</translation>
+    </message>
+    <message>
+        <source>For grown-ups</source>
+        <translation>Para os adultos</translation>
+    </message>
+    <message>
+        <source>Let&apos;s start!</source>
+        <translation>Vamos começar!</translation>
+    </message>
+    <message>
+        <source>When Pinzola opens you get a clean white sheet. You can paint on it straight away, or open one of the drawings to colour in: click the &lt;b&gt;open and save&lt;/b&gt; picture on the %1 page and choose %2.</source>
+        <translation>Quando o Pinzola abre, você ganha uma folha branca. Dá para pintar na hora ou abrir um desenho para colorir: clique na figura de &lt;b&gt;abrir e salvar&lt;/b&gt; na página %1 e escolha %2.</translation>
+    </message>
+    <message>
+        <source>Pinzola&apos;s main window</source>
+        <translation>A janela principal do Pinzola</translation>
+    </message>
+    <message>
+        <source>The big white area is your picture. Along the top is the black &lt;b&gt;control strip&lt;/b&gt; with two pages, %1 and %2; click the tabs at its bottom to change page. Use the scroll bars on the right and bottom when the picture is bigger than the window.</source>
+        <translation>A área branca grande é o seu desenho. Em cima fica a &lt;b&gt;barra preta&lt;/b&gt; com duas páginas, %1 e %2; clique nas abas embaixo dela para trocar de página. Quando o desenho for maior que a janela, use as barras de rolagem à direita e embaixo.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;X/Y:&lt;/b&gt; at the top left shows where the pointer is.</source>
+        <translation>&lt;b&gt;X/Y:&lt;/b&gt; no canto de cima à esquerda mostra onde o ponteiro está.</translation>
+    </message>
+    <message>
+        <source>The tools</source>
+        <translation>As ferramentas</translation>
+    </message>
+    <message>
+        <source>tool chest</source>
+        <translation>caixa de ferramentas</translation>
+    </message>
+    <message>
+        <source>Click the &lt;b&gt;tool chest&lt;/b&gt; on the %1 page to choose a tool. Many tools let you pick a brush size or a line width in the strip next to it.</source>
+        <translation>Clique na &lt;b&gt;caixa de ferramentas&lt;/b&gt; na página %1 para escolher uma ferramenta. Em muitas delas você escolhe ao lado o tamanho do pincel ou a grossura da linha.</translation>
+    </message>
+    <message>
+        <source>Painting never spoils the black lines of a drawing &amp;mdash; only the Black Pencil, the Black Eraser and the Wand Stars change them.</source>
+        <translation>Pintar nunca estraga as linhas pretas de um desenho &amp;mdash; só o lápis preto, a borracha de preto e as estrelas mágicas mudam essas linhas.</translation>
+    </message>
+    <message>
+        <source>Choosing colours</source>
+        <translation>Escolhendo cores</translation>
+    </message>
+    <message>
+        <source>colour box</source>
+        <translation>caixa de cor</translation>
+    </message>
+    <message>
+        <source>Click the &lt;b&gt;colour box&lt;/b&gt; to open %1. Click any patch to paint with it; double-click to pick it and close the window. The %2, %3 and %4 sliders mix red, green and blue yourself, and the numbers under them tell you the colour. The list below chooses another palette; Pinzola remembers it until you close the program.</source>
+        <translation>Clique na &lt;b&gt;caixa de cor&lt;/b&gt; para abrir %1. Clique num quadradinho para pintar com ele; com um clique duplo você escolhe a cor e fecha a janela. Com as barrinhas %2, %3 e %4 você mesmo mistura vermelho, verde e azul, e os números embaixo dizem qual é a cor. A lista de baixo escolhe outra paleta; o Pinzola lembra dela até você fechar o programa.</translation>
+    </message>
+    <message>
+        <source>the colours window</source>
+        <translation>a janela de cores</translation>
+    </message>
+    <message>
+        <source>brighten</source>
+        <translation>clarear</translation>
+    </message>
+    <message>
+        <source>darken</source>
+        <translation>escurecer</translation>
+    </message>
+    <message>
+        <source>make your colour a little &lt;b&gt;brighter&lt;/b&gt; or &lt;b&gt;darker&lt;/b&gt;. Clicking the little colour swatch opens the full colour chooser, where any colour at all can be picked.</source>
+        <translation>deixam sua cor um pouco mais &lt;b&gt;clara&lt;/b&gt; ou mais &lt;b&gt;escura&lt;/b&gt;. Clicar no quadradinho de cor abre o seletor de cores completo, onde dá para escolher qualquer cor.</translation>
+    </message>
+    <message>
+        <source>Zoom and Undo</source>
+        <translation>Zoom e Desfazer</translation>
+    </message>
+    <message>
+        <source>zoom in</source>
+        <translation>aproximar</translation>
+    </message>
+    <message>
+        <source>zoom out</source>
+        <translation>afastar</translation>
+    </message>
+    <message>
+        <source>normal size</source>
+        <translation>tamanho normal</translation>
+    </message>
+    <message>
+        <source>%1 makes the picture bigger (2 times, then 4 times) for fiddly corners, %2 shows it at half size, and the third button goes back to normal size. You can also drag a rectangle with %3 from the right-click menu.</source>
+        <translation>%1 aumenta o desenho (2 vezes, depois 4 vezes) para os cantinhos difíceis, %2 mostra pela metade, e o terceiro botão volta ao tamanho normal. Você também pode arrastar um retângulo com %3 no menu do botão direito.</translation>
+    </message>
+    <message>
+        <source>%1 takes back everything you did since you last chose a tool or a colour, saved, or pasted.</source>
+        <translation>%1 desfaz tudo o que você fez desde a última vez que escolheu uma ferramenta ou uma cor, salvou ou colou.</translation>
+    </message>
+    <message>
+        <source>Opening and saving</source>
+        <translation>Abrindo e salvando</translation>
+    </message>
+    <message>
+        <source>open and save</source>
+        <translation>abrir e salvar</translation>
+    </message>
+    <message>
+        <source>On the %1 page, the &lt;b&gt;open and save&lt;/b&gt; picture shows the file menu:</source>
+        <translation>Na página %1, a figura de &lt;b&gt;abrir e salvar&lt;/b&gt; mostra o menu de arquivos:</translation>
+    </message>
+    <message>
+        <source>Choose a drawing to colour. Click a name to see it, then &lt;b&gt;OK&lt;/b&gt;. The window&apos;s title shows which drawing you are using.</source>
+        <translation>Escolha um desenho para colorir. Clique num nome para ver o desenho e depois em &lt;b&gt;OK&lt;/b&gt;. O título da janela mostra qual desenho você está usando.</translation>
+    </message>
+    <message>
+        <source>Open a picture you saved before. Pinzola tidies its colours as it opens (you can watch the percentage count up), so black lines are black again.</source>
+        <translation>Abre um desenho que você salvou antes. O Pinzola arruma as cores enquanto abre (dá para ver a porcentagem subindo), para as linhas pretas ficarem pretas de novo.</translation>
+    </message>
+    <message>
+        <source>Saves your picture under its name. A new picture asks for a name first.</source>
+        <translation>Salva o seu desenho com o nome dele. Um desenho novo pede um nome primeiro.</translation>
+    </message>
+    <message>
+        <source>Saves under a new name. If a picture with that name exists, Pinzola asks before replacing it.</source>
+        <translation>Salva com um nome novo. Se já existir um desenho com esse nome, o Pinzola pergunta antes de trocar.</translation>
+    </message>
+    <message>
+        <source>the open window</source>
+        <translation>a janela de abrir</translation>
+    </message>
+    <message>
+        <source>the name window</source>
+        <translation>a janela do nome</translation>
+    </message>
+    <message>
+        <source>A name may have spaces and capital letters, but not a &lt;b&gt;/&lt;/b&gt;. If something goes wrong while saving (for example the disk is full), Pinzola tells you and your earlier picture of that name is kept safe.</source>
+        <translation>Um nome pode ter espaços e letras maiúsculas, mas não uma &lt;b&gt;/&lt;/b&gt;. Se algo der errado ao salvar (por exemplo, se o disco estiver cheio), o Pinzola avisa e o seu desenho antigo com esse nome fica guardado.</translation>
+    </message>
+    <message>
+        <source>The right-click menu</source>
+        <translation>O menu do botão direito</translation>
+    </message>
+    <message>
+        <source>Click the right mouse button on your picture for more:</source>
+        <translation>Clique com o botão direito do mouse no seu desenho para ver mais:</translation>
+    </message>
+    <message>
+        <source>Choose a printer, then print your picture.</source>
+        <translation>Escolha uma impressora e depois imprima seu desenho.</translation>
+    </message>
+    <message>
+        <source>Puts a copied picture on yours. Move it where you want it and click to drop it. A plain background around it becomes see-through.</source>
+        <translation>Coloca uma figura copiada no seu desenho. Mova para onde quiser e clique para soltar. Um fundo de uma cor só em volta fica transparente.</translation>
+    </message>
+    <message>
+        <source>Pick a ready-made picture (animals, stars, balloons...) and choose its size, then Paste it.</source>
+        <translation>Escolha uma figura pronta (bichos, estrelas, balões...) e o tamanho dela, e depois cole.</translation>
+    </message>
+    <message>
+        <source>Drag a box to zoom into it.</source>
+        <translation>Arraste um retângulo para ver de perto.</translation>
+    </message>
+    <message>
+        <source>Opens PinzFX to take a picture from a video.</source>
+        <translation>Abre o PinzFX para pegar uma imagem de um filme.</translation>
+    </message>
+    <message>
+        <source>Opens PinzFX to write words with shadows and other effects.</source>
+        <translation>Abre o PinzFX para escrever palavras com sombras e outros efeitos.</translation>
+    </message>
+    <message>
+        <source>Opens PinzFX to bring in a drawing made by another program.</source>
+        <translation>Abre o PinzFX para trazer um desenho feito em outro programa.</translation>
+    </message>
+    <message>
+        <source>In PinzFX, select what you want, press %1 and %2, then Paste it.</source>
+        <translation>No PinzFX, escolha o que quiser, aperte %1 e %2, e depois cole.</translation>
+    </message>
+    <message>
+        <source>%1 opens this guide, %2 tells you about Pinzola, and %3 closes the program (it asks first).</source>
+        <translation>%1 abre este guia, %2 conta sobre o Pinzola, e %3 fecha o programa (antes ele pergunta).</translation>
+    </message>
+    <message>
+        <source>help</source>
+        <translation>ajuda</translation>
+    </message>
+    <message>
+        <source>about</source>
+        <translation>sobre</translation>
+    </message>
+    <message>
+        <source>quit</source>
+        <translation>sair</translation>
+    </message>
+    <message>
+        <source>Everything Pinzola uses lives in its program folder:</source>
+        <translation>Tudo o que o Pinzola usa fica na pasta dele:</translation>
+    </message>
+    <message>
+        <source>drawings to colour (Windows BMP; add your own black-on-white drawings)</source>
+        <translation>desenhos para colorir (Windows BMP; dá para acrescentar desenhos próprios em preto no branco)</translation>
+    </message>
+    <message>
+        <source>saved pictures (JPEG at the highest quality)</source>
+        <translation>desenhos salvos (JPEG na melhor qualidade)</translation>
+    </message>
+    <message>
+        <source>palette pictures for the colours window (BMP)</source>
+        <translation>paletas para a janela de cores (BMP)</translation>
+    </message>
+    <message>
+        <source>50&amp;times;50 textures for the Texture Brush</source>
+        <translation>texturas de 50&amp;times;50 para o pincel de texturas</translation>
+    </message>
+    <message>
+        <source>clip art pictures</source>
+        <translation>figuras prontas</translation>
+    </message>
+    <message>
+        <source>this guide</source>
+        <translation>este guia</translation>
+    </message>
+    <message>
+        <source>Pinzola keeps no settings: every start begins fresh.</source>
+        <translation>O Pinzola não guarda configurações: cada vez começa do zero.</translation>
+    </message>
+</context>
+<context>
     <name>fx::AreaSelect</name>
     <message>
         <source> Area Select </source>
