@@ -127,13 +127,15 @@ std::optional<pz::Surface> AreaSelect::selectionBitmap() {
     }
     case SelectRect: {
       if (repaintBeforeRectCopy) {
+        // The frame shown now may not be the one under the outline.
         if (repaintView) repaintView();
-      } else if (sel_.markOutlined) {
-        // The view's background is white: inverting the black outline once
-        // more turns it white, so it is not part of the copy.
-        invertOutline(v, sel_.markFrom, sel_.markTo);
+        sel_.markOutlined = false;
+        sel_.underMark.clear();
+      } else {
+        // The outline's pixels are given back, so the view and the copy show
+        // the picture as it was before the outline was drawn.
+        removeMark(v, sel_);
       }
-      sel_.markOutlined = false;
       const pz::Rect r = markedRect(sel_);
       sel_.markFrom = {r.left, r.top};
       sel_.markTo = {r.right, r.bottom};

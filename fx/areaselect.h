@@ -34,7 +34,7 @@ class AreaSelect : public QGroupBox {
   // Used before an outline copy, and for whatever the flags below ask.
   std::function<void()> repaintView;
   // The video page removes a rectangle's outline by repainting the frame;
-  // the other pages invert the outline once more (the view's background is white).
+  // the other pages put back the pixels the outline covered.
   bool repaintBeforeRectCopy = false;
   // The metafile page repaints the view when a marking is dropped and before
   // a mode is chosen.

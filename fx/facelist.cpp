@@ -2,7 +2,10 @@
 
 #include <QAbstractItemView>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QPainter>
+#include <QRegularExpression>
+#include <QSet>
 #include <QStyleOptionComboBox>
 #include <QStyledItemDelegate>
 #include <QStylePainter>
@@ -48,13 +51,32 @@ FaceList::FaceList(QWidget* parent) : QComboBox(parent) {
   view()->setTextElideMode(Qt::ElideNone);
 }
 
-void FaceList::fillWithInstalledFaces() {
-  clear();
-  QStringList faces = QFontDatabase::families();
-  std::sort(faces.begin(), faces.end(), [](const QString& a, const QString& b) {
+QString familyWithoutFoundry(const QString& family) {
+  static const QRegularExpression foundry(QStringLiteral("\\s*\\[[^\\]]*\\]\\s*$"));
+  return QString(family).remove(foundry);
+}
+
+QStringList faceNames(const QStringList& families, const std::function<QString(const QString&)>& drawnIn) {
+  QStringList names;
+  QSet<QString> seen;
+  for (const QString& family : families) {
+    const QString name = familyWithoutFoundry(family);
+    if (name.isEmpty() || seen.contains(name.toCaseFolded())) continue;
+    if (drawnIn && QString::compare(drawnIn(name), name, Qt::CaseInsensitive) != 0) continue;
+    seen.insert(name.toCaseFolded());
+    names.push_back(name);
+  }
+  std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
     return QString::compare(a, b, Qt::CaseInsensitive) < 0;
   });
-  addItems(faces);
+  return names;
+}
+
+QString matchedFamily(const QString& face) { return familyWithoutFoundry(QFontInfo(QFont(face)).family()); }
+
+void FaceList::fillWithInstalledFaces() {
+  clear();
+  addItems(faceNames(QFontDatabase::families(), matchedFamily));
   if (count() > 0) setCurrentIndex(0);
 }
 

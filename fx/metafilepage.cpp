@@ -16,9 +16,11 @@
 #include <cmath>
 
 #include "fx/areaselect.h"
+#include "fx/controlcolumn.h"
 #include "fx/pamain.h"
 #include "platform/application.h"
 #include "platform/clipboard_metafile.h"
+#include "platform/file_filter.h"
 #include "platform/prompt.h"
 #include "platform/surfacewidget.h"
 
@@ -27,6 +29,10 @@ namespace fx {
 int metafileScaled(int native, int percent) {
   const float v = float(native) * float(percent) / 100.0f;
   return int(std::nearbyint(v));  // the default rounding mode: halves to even
+}
+
+QString metafileFileFilter() {
+  return pz::nameFilter(QCoreApplication::translate("fx::MetafilePage", "Windows Metafiles"), {QStringLiteral("*.wmf"), QStringLiteral("*.emf")});
 }
 
 QString metafileSizeLabel(int w, int h) {
@@ -57,7 +63,7 @@ MetafilePage::MetafilePage(FxState& st, Tpamain* main) : QWidget(main), st_(st),
 
   wmfctrlpanel = new QWidget(this);
   wmfctrlpanel->setObjectName(QStringLiteral("wmfctrlpanel"));
-  wmfctrlpanel->setFixedWidth(225);
+  makeControlColumn(wmfctrlpanel);
   wmfctrlpanel->installEventFilter(this);
   lay->addWidget(wmfctrlpanel);
 
@@ -160,10 +166,7 @@ void MetafilePage::updateClipboardButton() { wmffromclipboardbutt->setEnabled(pz
 void MetafilePage::wmfctrlpanelClick() { redraw(); }
 
 void MetafilePage::wmfbrowseforfilebuttonClick() {
-  // Any case of the extension: the file system is case-sensitive.
-  const QString path = pz::prompter().openFileName(
-      tr("Open"), QString(),
-      tr("Windows Metafiles (*.[wW][mM][fF] *.[eE][mM][fF])"));
+  const QString path = pz::prompter().openFileName(tr("Open"), QString(), metafileFileFilter());
   if (path.isEmpty()) return;
   GroupBox5->show();
   GroupBox3->show();

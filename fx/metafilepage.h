@@ -25,6 +25,8 @@ class Tpamain;
 // The rendered size for a percentage: native x percent / 100 in single
 // precision, rounded to nearest with halves to even.
 int metafileScaled(int native, int percent);
+// The open dialog's filter: Windows and enhanced metafiles (any case).
+QString metafileFileFilter();
 // "Width: W  Height: H".
 QString metafileSizeLabel(int w, int h);
 // The held picture drawn stretched into a w x h white bitmap (empty when

@@ -33,6 +33,26 @@ void invertOutline(pz::Surface& view, Point a, Point b) {
   withPen(view, pz::kWhite, pz::Rop2::XorPen, [&] { rectangleOutline(view, a, b); });
 }
 
+std::vector<pz::Color> pixelsUnderOutline(const pz::Surface& view, Point a, Point b) {
+  std::vector<pz::Color> kept;
+  forEachOutlinePixel(a, b, [&](int x, int y) { kept.push_back(view.pixel(x, y)); });
+  return kept;
+}
+
+void restoreUnderOutline(pz::Surface& view, Point a, Point b, const std::vector<pz::Color>& kept) {
+  std::size_t i = 0;
+  forEachOutlinePixel(a, b, [&](int x, int y) {
+    if (i < kept.size() && view.pixel(x, y) == pz::kBlack) view.setPixel(x, y, kept[i]);
+    ++i;
+  });
+}
+
+void removeMark(pz::Surface& view, SelectionState& s) {
+  if (s.markOutlined) restoreUnderOutline(view, s.markFrom, s.markTo, s.underMark);
+  s.markOutlined = false;
+  s.underMark.clear();
+}
+
 void drawSelectionFrame(pz::Surface& view, const SelectionState& s, int x, int y, FrameKind kind) {
   invertOutline(view, s.selStart, s.lastPoint);
   switch (kind) {
@@ -80,16 +100,21 @@ void selectionDrag(SelectionState& s, int mode, pz::Surface& view, int x, int y)
 ReleaseResult selectionRelease(SelectionState& s, int mode, pz::Surface& view, int x, int y) {
   s.pointerDown = false;
   switch (mode) {
-    case SelectRect:
-      drawSelectionFrame(view, s, x, y, FrameKind::Solid);
-      if (x != s.selStart.x && y != s.selStart.y) {
-        s.selEnd = {x, y};
-        s.markFrom = s.selStart;
-        s.markTo = s.selEnd;
-        s.markOutlined = true;
-        return ReleaseResult::Completed;
-      }
-      return ReleaseResult::Dropped;
+    case SelectRect: {
+      // The band goes first, so what lies under the outline is the picture itself.
+      drawSelectionFrame(view, s, x, y, FrameKind::Erase);
+      const bool completed = x != s.selStart.x && y != s.selStart.y;
+      std::vector<pz::Color> under;
+      if (completed) under = pixelsUnderOutline(view, s.selStart, {x, y});
+      withPen(view, pz::kBlack, pz::Rop2::CopyPen, [&] { rectangleOutline(view, s.selStart, {x, y}); });
+      if (!completed) return ReleaseResult::Dropped;
+      s.selEnd = {x, y};
+      s.markFrom = s.selStart;
+      s.markTo = s.selEnd;
+      s.markOutlined = true;
+      s.underMark = std::move(under);
+      return ReleaseResult::Completed;
+    }
     case SelectIrregular:
       if (s.outlineCount < 4) return ReleaseResult::Dropped;
       s.outlinePoints[++s.outlineCount] = s.selStart;

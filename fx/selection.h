@@ -3,8 +3,10 @@
 // a surface so that every rule can be driven without a window.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <optional>
+#include <vector>
 
 #include "platform/surface.h"
 
@@ -33,6 +35,9 @@ struct SelectionState {
   // cannot shift or smear the marked area.
   Point markFrom, markTo;
   bool markOutlined = false;  // the black outline is still on the view
+  // The view's pixels under that outline before it was drawn, in the order
+  // forEachOutlinePixel visits them.
+  std::vector<pz::Color> underMark;
 };
 
 enum class FrameKind { Band, Solid, Erase };
@@ -42,6 +47,29 @@ enum class FrameKind { Band, Solid, Erase };
 void rectangleOutline(pz::Surface& view, Point a, Point b);
 // Inverts every pixel of that outline once (drawing it twice restores it).
 void invertOutline(pz::Surface& view, Point a, Point b);
+
+// Calls f(x, y) for every pixel of the outline from a to b: the border of the
+// box with both corners included.
+template <class F>
+void forEachOutlinePixel(Point a, Point b, F f) {
+  const int x0 = std::min(a.x, b.x), x1 = std::max(a.x, b.x);
+  const int y0 = std::min(a.y, b.y), y1 = std::max(a.y, b.y);
+  for (int x = x0; x <= x1; ++x) f(x, y0);
+  if (y1 != y0)
+    for (int x = x0; x <= x1; ++x) f(x, y1);
+  for (int y = y0 + 1; y < y1; ++y) {
+    f(x0, y);
+    if (x1 != x0) f(x1, y);
+  }
+}
+// Keeps the view's pixels under the outline from a to b.
+std::vector<pz::Color> pixelsUnderOutline(const pz::Surface& view, Point a, Point b);
+// Puts kept pixels back where the outline from a to b still shows black, so
+// whatever was drawn over the outline since stays.
+void restoreUnderOutline(pz::Surface& view, Point a, Point b, const std::vector<pz::Color>& kept);
+// Takes the completed rectangle's black outline off the view, giving back the
+// pixels it covered; nothing when no outline is left.
+void removeMark(pz::Surface& view, SelectionState& s);
 
 // Removes the band selStart..lastPoint, then draws selStart..(x, y) as a new
 // band (inverting), a solid black outline, or nothing.

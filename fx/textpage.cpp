@@ -14,6 +14,7 @@
 #include <cmath>
 
 #include "fx/areaselect.h"
+#include "fx/controlcolumn.h"
 #include "fx/facelist.h"
 #include "fx/fxpictures.h"
 #include "fx/modal.h"
@@ -57,7 +58,7 @@ TextPage::TextPage(FxState& st, Tpamain* main) : QWidget(main), st_(st), main_(m
 
   Panel6 = new QWidget(this);
   Panel6->setObjectName(QStringLiteral("Panel6"));
-  Panel6->setFixedWidth(225);
+  makeControlColumn(Panel6);
   lay->addWidget(Panel6);
 
   Label6 = place(new QLabel(tr("Text Effect:"), Panel6), QStringLiteral("Label6"), 4, 3, 150, 15);

@@ -16,7 +16,9 @@
 #include <cmath>
 
 #include "fx/areaselect.h"
+#include "fx/controlcolumn.h"
 #include "fx/pamain.h"
+#include "platform/file_filter.h"
 #include "platform/prompt.h"
 #include "platform/surfacewidget.h"
 
@@ -48,7 +50,7 @@ QLabel* label(QWidget* parent, const char* name, const QString& text, QRect geom
 
 }  // namespace
 
-QString aviFileFilter() { return QCoreApplication::translate("fx::VideoPage", "AVI Movies (*.[aA][vV][iI])"); }
+QString aviFileFilter() { return pz::nameFilter(QCoreApplication::translate("fx::VideoPage", "AVI Movies"), {QStringLiteral("*.avi")}); }
 
 int scaledSide(int native, int percent) {
   const float v = float(native) * float(percent) / 100.0f;
@@ -72,7 +74,7 @@ VideoPage::VideoPage(FxState& st, Tpamain* main) : QWidget(main), st_(st), main_
 
   avictrlpanel = new QWidget(this);
   avictrlpanel->setObjectName(QStringLiteral("avictrlpanel"));
-  avictrlpanel->setFixedWidth(225);
+  makeControlColumn(avictrlpanel);
   lay->addWidget(avictrlpanel);
 
   buildControls();
@@ -207,7 +209,11 @@ void VideoPage::getavibuttonClick() {
   vidtrack->setMaximum(mplayer.length());
   vidtrack->setValue(1);
   vidtrack->setMinimum(1);
-  vidtrack->setTickInterval(std::max(1, vidtrack->maximum() / 10));
+  // A tick every tenth of the video; a short video gets none (Qt would still
+  // draw ticks for an interval of 0).
+  const int tickEvery = vidtrack->maximum() / 10;
+  vidtrack->setTickInterval(tickEvery);
+  vidtrack->setTickPosition(tickEvery > 0 ? QSlider::TicksBelow : QSlider::NoTicks);
   settingTrack_ = false;
 
   updateFrameLabel();
@@ -286,7 +292,12 @@ void VideoPage::vidtrackChange() {
   stopTimer();
   mplayer.seek(vidtrack->value());
   updateFrameLabel();
-  processPending();
+  // The bar shows the frame the label names, also where the device stopped short.
+  if (vidtrack->value() != mplayer.position()) setTrackPosition(mplayer.position());
+  // Pending window messages are left to the event loop. This runs inside the
+  // slider's own mouse press: processing them here would deliver the release
+  // before the press has started its auto-repeat, which then never stops and
+  // pages the bar to the end of the video by itself.
 }
 
 // Shows the frame at the size videoPercent now gives.

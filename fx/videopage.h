@@ -27,7 +27,7 @@ namespace fx {
 class AreaSelect;
 class Tpamain;
 
-// The open dialog's filter: AVI files whatever the case of their extension.
+// The open dialog's filter: AVI files (the dialog matches any case).
 QString aviFileFilter();
 // The shown size for a percentage: native × percent / 100 in single
 // precision, rounded to nearest with halves to even.

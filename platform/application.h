@@ -25,3 +25,18 @@ class Application : public QApplication {
 void showError(const QString& text);
 
 }  // namespace pz
+
+class QScreen;
+
+namespace pz {
+
+// The pixels per inch the display asks fonts to be drawn at (on X11 the
+// Xft.dpi setting), whether or not Qt scales the windows for it. Qt reports
+// that setting divided by the screen's own scale; a factor the user forces on
+// every screen (QT_SCALE_FACTOR) is not the display's. Where factors are
+// forced per screen (QT_SCREEN_SCALE_FACTORS), Qt reports only its base 96.
+double displayFontDpi(const QScreen* screen);
+// The same from the parts Qt reports, for tests.
+double displayFontDpi(double logicalDpi, double devicePixelRatio, double forcedFactor);
+
+}  // namespace pz

@@ -55,6 +55,36 @@ QImage decodeDib(Bytes bmi, Bytes bits) {
   return s->image().convertToFormat(QImage::Format_RGB32);
 }
 
+QImage decodeMonoDibBits(Bytes bmi, Bytes bits) {
+  if (!bmi.has(0, 12)) return {};
+  const quint32 hdr = bmi.u32(0);
+  const bool core = hdr == 12;
+  if (!core && (hdr < 40 || hdr > 1024 || !bmi.has(0, hdr))) return {};
+  if ((core ? bmi.u16(10) : bmi.u16(14)) != 1) return {};
+  // The same header with a two-entry table of black and white, whatever
+  // table (or palette indexes) the file carries.
+  const int entry = core ? 3 : 4;
+  QByteArray header(reinterpret_cast<const char*>(bmi.p), hdr);
+  if (!core) {
+    const quint32 used = 2;
+    for (int i = 0; i < 4; ++i) header[32 + i] = char(i == 0 ? used : 0);
+  }
+  header.append(QByteArray(entry, '\0'));
+  header.append(QByteArray(3, '\xFF'));
+  if (entry == 4) header.append('\0');
+  return decodeDib({reinterpret_cast<const uchar*>(header.constData()), header.size()}, bits);
+}
+
+QImage colourMonoPattern(const QImage& bitsImage, QColor zero, QColor one) {
+  QImage out = bitsImage.convertToFormat(QImage::Format_RGB32);
+  const QRgb z = zero.rgb(), o = one.rgb();
+  for (int y = 0; y < out.height(); ++y) {
+    auto* row = reinterpret_cast<QRgb*>(out.scanLine(y));
+    for (int x = 0; x < out.width(); ++x) row[x] = (row[x] & 0xFFFFFF) ? o : z;
+  }
+  return out;
+}
+
 QImage decodePackedDib(Bytes packed) {
   const qsizetype span = headerSpan(packed);
   if (span < 0 || !packed.has(0, span)) return {};

@@ -17,5 +17,11 @@ constexpr long long kMaxDibPixels = 4096LL * 4096LL;
 QImage decodeDib(Bytes bmi, Bytes bits);
 // A packed bitmap: header, colour table and pixels in one run.
 QImage decodePackedDib(Bytes packed);
+// The bits of a 1-bit bitmap whatever its colour table says: black where a
+// bit is 0, white where it is 1. A null image for any other depth.
+QImage decodeMonoDibBits(Bytes bmi, Bytes bits);
+// A monochrome pattern as drawn: `zero` for the black pixels of a
+// decodeMonoDibBits image, `one` for the white ones.
+QImage colourMonoPattern(const QImage& bitsImage, QColor zero, QColor one);
 
 }  // namespace pz::mf

@@ -275,8 +275,14 @@ class EmfPlayer {
         o.brush.style = 5;
         o.brush.color = Qt::gray;
         bool bottomUp;
-        o.brush.pattern = dib(r, r.u32(16), r.u32(20), r.u32(24), r.u32(28), &bottomUp);
-        o.brush.monoPattern = type == 93;
+        if (type == 93) {
+          // A monochrome brush draws its 0 bits in the text colour and its 1
+          // bits in the background colour; the bitmap's own colours mean nothing.
+          o.brush.pattern = decodeMonoDibBits(r.sub(r.u32(16), r.u32(20)), r.sub(r.u32(24), r.u32(28)));
+          o.brush.monoPattern = !o.brush.pattern.isNull();
+        }
+        if (o.brush.pattern.isNull())
+          o.brush.pattern = dib(r, r.u32(16), r.u32(20), r.u32(24), r.u32(28), &bottomUp);
         g_.putObject(r.u32(8), o);
         break;
       }

@@ -3,6 +3,8 @@
 #include <QFontMetricsF>
 #include <cmath>
 
+#include "platform/metafile_dib.h"
+
 namespace pz::mf {
 
 namespace {
@@ -307,6 +309,7 @@ QBrush GdiPlayer::qbrush() const {
     case 3:
     case 5:
     case 6:
+      if (!b.pattern.isNull() && b.monoPattern) return QBrush(colourMonoPattern(b.pattern, dc.textColor, dc.bkColor));
       if (!b.pattern.isNull()) return QBrush(b.pattern);
       return QBrush(b.color);
     default: return QBrush(b.color);

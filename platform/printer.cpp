@@ -13,6 +13,12 @@ namespace pz {
 
 std::function<bool(QPrinter&)> printerSetupHook;
 
+namespace {
+QString noPrinterText() {
+  return QCoreApplication::translate("Printer", "There is no default printer currently selected.");
+}
+}  // namespace
+
 bool runPrinterSetup(QPrinter& printer, QWidget* parent) {
   if (printerSetupHook) return printerSetupHook(printer);
   // The print dialog is the setup dialog here: it chooses the printer, the
@@ -31,12 +37,13 @@ bool runPrinterSetup(QPrinter& printer, QWidget* parent) {
 
 QString printerProblem(const QPrinter& printer) {
   if (printer.outputFormat() == QPrinter::PdfFormat) {
-    return printer.outputFileName().isEmpty() ? QCoreApplication::translate("pz::Platform", "No file was given to print into.") : QString();
+    // A printer object without a file is Qt's stand-in when the system had
+    // no printer at all: to the user that is simply "no printer".
+    return printer.outputFileName().isEmpty() ? noPrinterText() : QString();
   }
   if (printer.printerName().isEmpty()) {
     // The printer object may have been made before a queue existed.
-    if (QPrinterInfo::defaultPrinter().isNull())
-      return QCoreApplication::translate("pz::Platform", "There is no default printer currently selected.");
+    if (QPrinterInfo::defaultPrinter().isNull()) return noPrinterText();
     return QString();
   }
   if (!printer.isValid() || QPrinterInfo::printerInfo(printer.printerName()).isNull())
@@ -48,15 +55,32 @@ void setOrientation(QPrinter& printer, PageOrientation o) {
   printer.setPageOrientation(o == PageOrientation::Portrait ? QPageLayout::Portrait : QPageLayout::Landscape);
 }
 
+PageOrientation orientation(const QPrinter& printer) {
+  return printer.pageLayout().orientation() == QPageLayout::Landscape ? PageOrientation::Landscape
+                                                                       : PageOrientation::Portrait;
+}
+
 QSize printableSize(const QPrinter& printer) {
   return printer.pageLayout().paintRectPixels(printer.resolution()).size();
 }
 
+void useDefaultPrinterIfUnset(QPrinter& printer) {
+  // Made before a queue existed, the object is Qt's file-less PDF stand-in
+  // or names no printer; a default queue added since is the one to use.
+  const bool standIn = printer.outputFormat() == QPrinter::PdfFormat && printer.outputFileName().isEmpty();
+  const bool unnamed = printer.outputFormat() == QPrinter::NativeFormat && printer.printerName().isEmpty();
+  if (!standIn && !unnamed) return;
+  const QPrinterInfo def = QPrinterInfo::defaultPrinter();
+  if (def.isNull()) return;
+  if (standIn) printer.setOutputFormat(QPrinter::NativeFormat);
+  printer.setPrinterName(def.printerName());
+}
+
 bool printSurface(QPrinter& printer, const Surface& s, const QRect& target, QString* error) {
-  if (printer.outputFormat() == QPrinter::NativeFormat && printer.printerName().isEmpty()) {
-    const QPrinterInfo def = QPrinterInfo::defaultPrinter();
-    if (!def.isNull()) printer.setPrinterName(def.printerName());
-  }
+  useDefaultPrinterIfUnset(printer);
+  // A queue that does not announce colour prints grey unless asked; the
+  // pictures are colour pictures.
+  printer.setColorMode(QPrinter::Color);
   const QString problem = printerProblem(printer);
   if (!problem.isEmpty()) {
     if (error) *error = problem;

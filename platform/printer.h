@@ -27,11 +27,15 @@ extern std::function<bool(QPrinter&)> printerSetupHook;
 QString printerProblem(const QPrinter& printer);
 
 void setOrientation(QPrinter& printer, PageOrientation o);
+PageOrientation orientation(const QPrinter& printer);
+// Points `printer` at the system's default queue when it names none (it was
+// made before any queue existed); leaves it alone otherwise.
+void useDefaultPrinterIfUnset(QPrinter& printer);
 // The printable area in device pixels (what a page offers to draw on).
 QSize printableSize(const QPrinter& printer);
 
 // Prints `s` stretched into `target` (device pixels, relative to the
-// printable area) as one page, without smoothing. On failure returns false
+// printable area) as one page in colour, without smoothing. On failure returns false
 // and sets *error to a text for the user.
 bool printSurface(QPrinter& printer, const Surface& s, const QRect& target, QString* error);
 

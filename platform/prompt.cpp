@@ -6,6 +6,8 @@
 #include <QMessageBox>
 #include <QPointer>
 
+#include "platform/file_filter.h"
+
 namespace pz {
 
 namespace {
@@ -37,6 +39,18 @@ bool DialogPrompter::confirm(const QString& text) {
   return box.exec() == QMessageBox::Yes;
 }
 
+Answer DialogPrompter::ask(const QString& text) {
+  QMessageBox box(QMessageBox::Question, caption(), text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                  g_parent);
+  box.setDefaultButton(QMessageBox::Yes);
+  box.setEscapeButton(QMessageBox::Cancel);
+  switch (box.exec()) {
+    case QMessageBox::Yes: return Answer::Yes;
+    case QMessageBox::No: return Answer::No;
+    default: return Answer::Cancel;
+  }
+}
+
 std::optional<Color> DialogPrompter::chooseColor(Color initial) {
   QColorDialog dlg(QColor(redOf(initial), greenOf(initial), blueOf(initial)), g_parent);
   dlg.setOption(QColorDialog::DontUseNativeDialog, true);
@@ -46,7 +60,10 @@ std::optional<Color> DialogPrompter::chooseColor(Color initial) {
 }
 
 QString DialogPrompter::openFileName(const QString& title, const QString& dir, const QString& filter) {
-  return QFileDialog::getOpenFileName(g_parent, title, dir, filter);
+  QFileDialog dlg(g_parent, title, dir);
+  prepareOpenDialog(dlg, filter);
+  if (dlg.exec() != QDialog::Accepted) return {};
+  return dlg.selectedFiles().value(0);
 }
 
 }  // namespace pz

@@ -13,6 +13,8 @@ class QWidget;
 
 namespace pz {
 
+enum class Answer { Yes, No, Cancel };
+
 class Prompter {
  public:
   virtual ~Prompter() = default;
@@ -20,6 +22,9 @@ class Prompter {
   virtual void info(const QString& text) = 0;
   // Confirmation with Yes and No buttons; true for Yes.
   virtual bool confirm(const QString& text) = 0;
+  // Question with Yes, No and Cancel buttons; closing the box is Cancel.
+  // A prompter that has no Cancel asks with Yes and No.
+  virtual Answer ask(const QString& text) { return confirm(text) ? Answer::Yes : Answer::No; }
   // The colour dialog, fully open, preset to `initial`; nothing when cancelled.
   virtual std::optional<Color> chooseColor(Color initial) = 0;
   // A file-open dialog; empty when cancelled. `filter` is a Qt name filter.
@@ -38,12 +43,14 @@ class DialogPrompter : public Prompter {
  public:
   void info(const QString& text) override;
   bool confirm(const QString& text) override;
+  Answer ask(const QString& text) override;
   std::optional<Color> chooseColor(Color initial) override;
   QString openFileName(const QString& title, const QString& dir, const QString& filter) override;
 };
 
 // For tests: records every text shown and returns queued answers
-// (confirm: Yes when the queue is empty; colour and file: cancelled).
+// (confirm: Yes when the queue is empty; ask: No, so a window closed at the
+// end of a test never waits for a name; colour and file: cancelled).
 class ScriptedPrompter : public Prompter {
  public:
   ScriptedPrompter() { setPrompter(this); }
@@ -54,6 +61,13 @@ class ScriptedPrompter : public Prompter {
     if (answers.empty()) return true;
     bool a = answers.front();
     answers.pop_front();
+    return a;
+  }
+  Answer ask(const QString& text) override {
+    shown.push_back(text);
+    if (choices.empty()) return Answer::No;
+    const Answer a = choices.front();
+    choices.pop_front();
     return a;
   }
   std::optional<Color> chooseColor(Color) override {
@@ -70,6 +84,7 @@ class ScriptedPrompter : public Prompter {
   }
   QStringList shown;
   std::deque<bool> answers;
+  std::deque<Answer> choices;
   std::deque<std::optional<Color>> colors;
   std::deque<QString> files;
 };

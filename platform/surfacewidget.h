@@ -11,6 +11,11 @@
 
 namespace pz {
 
+// Device pixels per surface pixel for a screen scaled by `deviceRatio`: a
+// whole number, so every surface pixel is an exact square there (1.25 -> 1,
+// 1.5 and 2 -> 2).
+int wholePixelScale(double deviceRatio);
+
 class SurfaceWidget : public QWidget {
   Q_OBJECT
  public:
@@ -20,8 +25,18 @@ class SurfaceWidget : public QWidget {
   const Surface& surface() const { return surface_; }
 
   // Puts the given surface block (or all of it) on the screen.
-  void show(const Rect& r) { update(QRect(r.left, r.top, r.width(), r.height())); }
+  void show(const Rect& r);
   void showAll() { update(); }
+
+  // Off: one surface pixel per widget unit, so positions in the surface are
+  // those of the widget's layout. On: one surface pixel per wholePixelScale()
+  // device pixels, so on a scaled screen the surface is never stretched by a
+  // fraction; events must then be mapped with toSurface().
+  void setWholeDevicePixels(bool on);
+  // Surface pixels per widget unit.
+  double surfaceScale() const;
+  QPoint toSurface(QPointF widgetPos) const;
+  QPoint toWidget(QPoint surfacePos) const;
 
   // Pointer and size hooks; each gets the widget-local position.
   std::function<void(QMouseEvent*)> onPress, onMove, onRelease, onDoubleClick;
@@ -35,10 +50,14 @@ class SurfaceWidget : public QWidget {
   void mouseReleaseEvent(QMouseEvent* e) override;
   void mouseDoubleClickEvent(QMouseEvent* e) override;
   void leaveEvent(QEvent* e) override;
+  bool event(QEvent* e) override;
 
  private:
+  void fitSurface();
+
   Surface surface_;
   Color background_;
+  bool whole_ = false;
 };
 
 }  // namespace pz

@@ -331,6 +331,31 @@
         <source>Pinzola keeps no settings: every start begins fresh.</source>
         <translation>Pinzola speichert keine Einstellungen: Jeder Start beginnt frisch.</translation>
     </message>
+    <message>
+        <source>Keys</source>
+        <translation>Tasten</translation>
+    </message>
+</context>
+<context>
+    <name>Printer</name>
+    <message>
+        <source>There is no default printer currently selected.</source>
+        <translation>Es ist kein Standarddrucker ausgewählt.</translation>
+    </message>
+</context>
+<context>
+    <name>Tmainpinz</name>
+    <message>
+        <source>Do you want to save your picture first?</source>
+        <translation>Möchtest du dein Bild vorher speichern?</translation>
+    </message>
+</context>
+<context>
+    <name>Tsaveuser</name>
+    <message>
+        <source>A picture&apos;s name cannot be only blanks. Please choose another name.</source>
+        <translation>Ein Bildname darf nicht nur aus Leerzeichen bestehen. Bitte wähle einen anderen Namen.</translation>
+    </message>
 </context>
 <context>
     <name>fx::AreaSelect</name>
@@ -402,12 +427,12 @@
         <translation>Öffnen</translation>
     </message>
     <message>
-        <source>Windows Metafiles (*.[wW][mM][fF] *.[eE][mM][fF])</source>
-        <translation>Windows-Metadateien (*.[wW][mM][fF] *.[eE][mM][fF])</translation>
-    </message>
-    <message>
         <source>The picture on the clipboard cannot be read.</source>
         <translation>Das Bild in der Ablage kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Windows Metafiles</source>
+        <translation>Windows-Metadateien</translation>
     </message>
 </context>
 <context>
@@ -534,10 +559,6 @@
 <context>
     <name>fx::VideoPage</name>
     <message>
-        <source>AVI Movies (*.[aA][vV][iI])</source>
-        <translation>AVI-Filme (*.[aA][vV][iI])</translation>
-    </message>
-    <message>
         <source>Get AVI File...</source>
         <translation>AVI-Film holen...</translation>
     </message>
@@ -612,6 +633,10 @@
     <message>
         <source>Frame %1 of %2</source>
         <translation>Bild %1 von %2</translation>
+    </message>
+    <message>
+        <source>AVI Movies</source>
+        <translation>AVI-Filme</translation>
     </message>
 </context>
 <context>
@@ -863,14 +888,6 @@ Dein Bild ist unverändert.</translation>
         <translation>OK</translation>
     </message>
     <message>
-        <source>No file was given to print into.</source>
-        <translation>Es wurde keine Datei zum Drucken angegeben.</translation>
-    </message>
-    <message>
-        <source>There is no default printer currently selected.</source>
-        <translation>Es ist kein Standarddrucker ausgewählt.</translation>
-    </message>
-    <message>
         <source>The printer &quot;%1&quot; is not available.</source>
         <translation>Der Drucker &quot;%1&quot; ist nicht da.</translation>
     </message>
@@ -939,6 +956,17 @@ Dein Bild ist unverändert.</translation>
     <message>
         <source>Cancel</source>
         <translation>Zurück</translation>
+    </message>
+</context>
+<context>
+    <name>pz::Tguide</name>
+    <message>
+        <source>Pinzola User Guide</source>
+        <translation>Pinzola-Anleitung</translation>
+    </message>
+    <message>
+        <source>The User Guide is missing from this folder:</source>
+        <translation>Die Anleitung fehlt in diesem Ordner:</translation>
     </message>
 </context>
 <context>
@@ -1370,10 +1398,8 @@ Dein Bild ist unverändert.</translation>
         <translation>Muster wählen</translation>
     </message>
     <message>
-        <source>These textures cannot be read and are left out:
-</source>
-        <translation>Diese Muster sind nicht lesbar und fehlen:
-</translation>
+        <source>These textures cannot be read and are left out:</source>
+        <translation>Diese Muster sind nicht lesbar und fehlen:</translation>
     </message>
 </context>
 </TS>

@@ -331,6 +331,31 @@
         <source>Pinzola keeps no settings: every start begins fresh.</source>
         <translation>Pinzola no guarda ajustes: cada vez empieza de nuevo.</translation>
     </message>
+    <message>
+        <source>Keys</source>
+        <translation>Teclas</translation>
+    </message>
+</context>
+<context>
+    <name>Printer</name>
+    <message>
+        <source>There is no default printer currently selected.</source>
+        <translation>No hay ninguna impresora elegida por defecto.</translation>
+    </message>
+</context>
+<context>
+    <name>Tmainpinz</name>
+    <message>
+        <source>Do you want to save your picture first?</source>
+        <translation>¿Quieres guardar tu dibujo antes?</translation>
+    </message>
+</context>
+<context>
+    <name>Tsaveuser</name>
+    <message>
+        <source>A picture&apos;s name cannot be only blanks. Please choose another name.</source>
+        <translation>El nombre de un dibujo no puede ser solo espacios. Elige otro nombre, por favor.</translation>
+    </message>
 </context>
 <context>
     <name>fx::AreaSelect</name>
@@ -402,12 +427,12 @@
         <translation>Abrir</translation>
     </message>
     <message>
-        <source>Windows Metafiles (*.[wW][mM][fF] *.[eE][mM][fF])</source>
-        <translation>Metarchivos de Windows (*.[wW][mM][fF] *.[eE][mM][fF])</translation>
-    </message>
-    <message>
         <source>The picture on the clipboard cannot be read.</source>
         <translation>No se puede leer la imagen del portapapeles.</translation>
+    </message>
+    <message>
+        <source>Windows Metafiles</source>
+        <translation>Metarchivos de Windows</translation>
     </message>
 </context>
 <context>
@@ -534,10 +559,6 @@
 <context>
     <name>fx::VideoPage</name>
     <message>
-        <source>AVI Movies (*.[aA][vV][iI])</source>
-        <translation>Películas AVI (*.[aA][vV][iI])</translation>
-    </message>
-    <message>
         <source>Get AVI File...</source>
         <translation>Abrir película AVI...</translation>
     </message>
@@ -612,6 +633,10 @@
     <message>
         <source>Frame %1 of %2</source>
         <translation>Imagen %1 de %2</translation>
+    </message>
+    <message>
+        <source>AVI Movies</source>
+        <translation>Películas AVI</translation>
     </message>
 </context>
 <context>
@@ -863,14 +888,6 @@ Tu dibujo no ha cambiado.</translation>
         <translation>OK</translation>
     </message>
     <message>
-        <source>No file was given to print into.</source>
-        <translation>No se indicó ningún archivo para imprimir.</translation>
-    </message>
-    <message>
-        <source>There is no default printer currently selected.</source>
-        <translation>No hay ninguna impresora elegida por defecto.</translation>
-    </message>
-    <message>
         <source>The printer &quot;%1&quot; is not available.</source>
         <translation>La impresora &quot;%1&quot; no está disponible.</translation>
     </message>
@@ -939,6 +956,17 @@ Tu dibujo no ha cambiado.</translation>
     <message>
         <source>Cancel</source>
         <translation>Volver</translation>
+    </message>
+</context>
+<context>
+    <name>pz::Tguide</name>
+    <message>
+        <source>Pinzola User Guide</source>
+        <translation>Guía de Pinzola</translation>
+    </message>
+    <message>
+        <source>The User Guide is missing from this folder:</source>
+        <translation>Falta la guía en esta carpeta:</translation>
     </message>
 </context>
 <context>
@@ -1370,10 +1398,8 @@ Tu dibujo no ha cambiado.</translation>
         <translation>Elegir texturas</translation>
     </message>
     <message>
-        <source>These textures cannot be read and are left out:
-</source>
-        <translation>Estas texturas no se pueden leer y se dejan fuera:
-</translation>
+        <source>These textures cannot be read and are left out:</source>
+        <translation>Estas texturas no se pueden leer y se dejan fuera:</translation>
     </message>
 </context>
 </TS>

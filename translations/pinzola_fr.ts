@@ -331,6 +331,31 @@
         <source>Pinzola keeps no settings: every start begins fresh.</source>
         <translation>Pinzola ne garde aucun réglage : chaque démarrage repart de zéro.</translation>
     </message>
+    <message>
+        <source>Keys</source>
+        <translation>Touches</translation>
+    </message>
+</context>
+<context>
+    <name>Printer</name>
+    <message>
+        <source>There is no default printer currently selected.</source>
+        <translation>Aucune imprimante par défaut n&apos;est choisie.</translation>
+    </message>
+</context>
+<context>
+    <name>Tmainpinz</name>
+    <message>
+        <source>Do you want to save your picture first?</source>
+        <translation>Veux-tu d&apos;abord enregistrer ton image ?</translation>
+    </message>
+</context>
+<context>
+    <name>Tsaveuser</name>
+    <message>
+        <source>A picture&apos;s name cannot be only blanks. Please choose another name.</source>
+        <translation>Le nom d&apos;une image ne peut pas être fait que d&apos;espaces. Choisis un autre nom.</translation>
+    </message>
 </context>
 <context>
     <name>fx::AreaSelect</name>
@@ -402,12 +427,12 @@
         <translation>Ouvrir</translation>
     </message>
     <message>
-        <source>Windows Metafiles (*.[wW][mM][fF] *.[eE][mM][fF])</source>
-        <translation>Métafichiers Windows (*.[wW][mM][fF] *.[eE][mM][fF])</translation>
-    </message>
-    <message>
         <source>The picture on the clipboard cannot be read.</source>
         <translation>L&apos;image du presse-papiers ne peut pas être lue.</translation>
+    </message>
+    <message>
+        <source>Windows Metafiles</source>
+        <translation>Métafichiers Windows</translation>
     </message>
 </context>
 <context>
@@ -534,10 +559,6 @@
 <context>
     <name>fx::VideoPage</name>
     <message>
-        <source>AVI Movies (*.[aA][vV][iI])</source>
-        <translation>Films AVI (*.[aA][vV][iI])</translation>
-    </message>
-    <message>
         <source>Get AVI File...</source>
         <translation>Ouvrir un film AVI...</translation>
     </message>
@@ -612,6 +633,10 @@
     <message>
         <source>Frame %1 of %2</source>
         <translation>Image %1 sur %2</translation>
+    </message>
+    <message>
+        <source>AVI Movies</source>
+        <translation>Films AVI</translation>
     </message>
 </context>
 <context>
@@ -863,14 +888,6 @@ Ton dessin n&apos;a pas changé.</translation>
         <translation>OK</translation>
     </message>
     <message>
-        <source>No file was given to print into.</source>
-        <translation>Aucun fichier n&apos;a été donné pour l&apos;impression.</translation>
-    </message>
-    <message>
-        <source>There is no default printer currently selected.</source>
-        <translation>Aucune imprimante par défaut n&apos;est choisie.</translation>
-    </message>
-    <message>
         <source>The printer &quot;%1&quot; is not available.</source>
         <translation>L&apos;imprimante &quot;%1&quot; n&apos;est pas disponible.</translation>
     </message>
@@ -939,6 +956,17 @@ Ton dessin n&apos;a pas changé.</translation>
     <message>
         <source>Cancel</source>
         <translation>Retour</translation>
+    </message>
+</context>
+<context>
+    <name>pz::Tguide</name>
+    <message>
+        <source>Pinzola User Guide</source>
+        <translation>Guide de Pinzola</translation>
+    </message>
+    <message>
+        <source>The User Guide is missing from this folder:</source>
+        <translation>Le guide manque dans ce dossier :</translation>
     </message>
 </context>
 <context>
@@ -1370,10 +1398,8 @@ Ton dessin n&apos;a pas changé.</translation>
         <translation>Choisir les motifs</translation>
     </message>
     <message>
-        <source>These textures cannot be read and are left out:
-</source>
-        <translation>Ces motifs sont illisibles et sont laissés de côté :
-</translation>
+        <source>These textures cannot be read and are left out:</source>
+        <translation>Ces motifs sont illisibles et sont laissés de côté :</translation>
     </message>
 </context>
 </TS>

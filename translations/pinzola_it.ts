@@ -331,6 +331,31 @@
         <source>Pinzola keeps no settings: every start begins fresh.</source>
         <translation>Pinzola non salva impostazioni: ogni avvio riparte da capo.</translation>
     </message>
+    <message>
+        <source>Keys</source>
+        <translation>Tasti</translation>
+    </message>
+</context>
+<context>
+    <name>Printer</name>
+    <message>
+        <source>There is no default printer currently selected.</source>
+        <translation>Non è scelta nessuna stampante predefinita.</translation>
+    </message>
+</context>
+<context>
+    <name>Tmainpinz</name>
+    <message>
+        <source>Do you want to save your picture first?</source>
+        <translation>Vuoi salvare prima il tuo disegno?</translation>
+    </message>
+</context>
+<context>
+    <name>Tsaveuser</name>
+    <message>
+        <source>A picture&apos;s name cannot be only blanks. Please choose another name.</source>
+        <translation>Il nome di un disegno non può essere fatto solo di spazi. Scegli un altro nome.</translation>
+    </message>
 </context>
 <context>
     <name>fx::AreaSelect</name>
@@ -402,12 +427,12 @@
         <translation>Apri</translation>
     </message>
     <message>
-        <source>Windows Metafiles (*.[wW][mM][fF] *.[eE][mM][fF])</source>
-        <translation>Metafile di Windows (*.[wW][mM][fF] *.[eE][mM][fF])</translation>
-    </message>
-    <message>
         <source>The picture on the clipboard cannot be read.</source>
         <translation>Non si può leggere l&apos;immagine negli appunti.</translation>
+    </message>
+    <message>
+        <source>Windows Metafiles</source>
+        <translation>Metafile di Windows</translation>
     </message>
 </context>
 <context>
@@ -534,10 +559,6 @@
 <context>
     <name>fx::VideoPage</name>
     <message>
-        <source>AVI Movies (*.[aA][vV][iI])</source>
-        <translation>Film AVI (*.[aA][vV][iI])</translation>
-    </message>
-    <message>
         <source>Get AVI File...</source>
         <translation>Apri un film AVI...</translation>
     </message>
@@ -612,6 +633,10 @@
     <message>
         <source>Frame %1 of %2</source>
         <translation>Immagine %1 di %2</translation>
+    </message>
+    <message>
+        <source>AVI Movies</source>
+        <translation>Film AVI</translation>
     </message>
 </context>
 <context>
@@ -863,14 +888,6 @@ Il tuo disegno non è cambiato.</translation>
         <translation>OK</translation>
     </message>
     <message>
-        <source>No file was given to print into.</source>
-        <translation>Non è stato indicato un file in cui stampare.</translation>
-    </message>
-    <message>
-        <source>There is no default printer currently selected.</source>
-        <translation>Non è scelta nessuna stampante predefinita.</translation>
-    </message>
-    <message>
         <source>The printer &quot;%1&quot; is not available.</source>
         <translation>La stampante &quot;%1&quot; non è disponibile.</translation>
     </message>
@@ -939,6 +956,17 @@ Il tuo disegno non è cambiato.</translation>
     <message>
         <source>Cancel</source>
         <translation>Chiudi</translation>
+    </message>
+</context>
+<context>
+    <name>pz::Tguide</name>
+    <message>
+        <source>Pinzola User Guide</source>
+        <translation>Guida di Pinzola</translation>
+    </message>
+    <message>
+        <source>The User Guide is missing from this folder:</source>
+        <translation>La guida manca in questa cartella:</translation>
     </message>
 </context>
 <context>
@@ -1370,10 +1398,8 @@ Il tuo disegno non è cambiato.</translation>
         <translation>Scegli le trame</translation>
     </message>
     <message>
-        <source>These textures cannot be read and are left out:
-</source>
-        <translation>Queste trame non si leggono e vengono lasciate fuori:
-</translation>
+        <source>These textures cannot be read and are left out:</source>
+        <translation>Queste trame non si leggono e vengono lasciate fuori:</translation>
     </message>
 </context>
 </TS>

@@ -331,6 +331,31 @@
         <source>Pinzola keeps no settings: every start begins fresh.</source>
         <translation>Pinzola bewaart geen instellingen: elke start begint opnieuw.</translation>
     </message>
+    <message>
+        <source>Keys</source>
+        <translation>Toetsen</translation>
+    </message>
+</context>
+<context>
+    <name>Printer</name>
+    <message>
+        <source>There is no default printer currently selected.</source>
+        <translation>Er is geen standaardprinter gekozen.</translation>
+    </message>
+</context>
+<context>
+    <name>Tmainpinz</name>
+    <message>
+        <source>Do you want to save your picture first?</source>
+        <translation>Wil je je tekening eerst bewaren?</translation>
+    </message>
+</context>
+<context>
+    <name>Tsaveuser</name>
+    <message>
+        <source>A picture&apos;s name cannot be only blanks. Please choose another name.</source>
+        <translation>De naam van een tekening mag niet alleen uit spaties bestaan. Kies een andere naam.</translation>
+    </message>
 </context>
 <context>
     <name>fx::AreaSelect</name>
@@ -402,12 +427,12 @@
         <translation>Openen</translation>
     </message>
     <message>
-        <source>Windows Metafiles (*.[wW][mM][fF] *.[eE][mM][fF])</source>
-        <translation>Windows-metabestanden (*.[wW][mM][fF] *.[eE][mM][fF])</translation>
-    </message>
-    <message>
         <source>The picture on the clipboard cannot be read.</source>
         <translation>De afbeelding op het klembord is niet te lezen.</translation>
+    </message>
+    <message>
+        <source>Windows Metafiles</source>
+        <translation>Windows-metabestanden</translation>
     </message>
 </context>
 <context>
@@ -534,10 +559,6 @@
 <context>
     <name>fx::VideoPage</name>
     <message>
-        <source>AVI Movies (*.[aA][vV][iI])</source>
-        <translation>AVI-films (*.[aA][vV][iI])</translation>
-    </message>
-    <message>
         <source>Get AVI File...</source>
         <translation>AVI-film openen...</translation>
     </message>
@@ -612,6 +633,10 @@
     <message>
         <source>Frame %1 of %2</source>
         <translation>Beeld %1 van %2</translation>
+    </message>
+    <message>
+        <source>AVI Movies</source>
+        <translation>AVI-films</translation>
     </message>
 </context>
 <context>
@@ -863,14 +888,6 @@ Je tekening is niet veranderd.</translation>
         <translation>OK</translation>
     </message>
     <message>
-        <source>No file was given to print into.</source>
-        <translation>Er is geen bestand gegeven om in te printen.</translation>
-    </message>
-    <message>
-        <source>There is no default printer currently selected.</source>
-        <translation>Er is geen standaardprinter gekozen.</translation>
-    </message>
-    <message>
         <source>The printer &quot;%1&quot; is not available.</source>
         <translation>De printer &quot;%1&quot; is er niet.</translation>
     </message>
@@ -939,6 +956,17 @@ Je tekening is niet veranderd.</translation>
     <message>
         <source>Cancel</source>
         <translation>Stop</translation>
+    </message>
+</context>
+<context>
+    <name>pz::Tguide</name>
+    <message>
+        <source>Pinzola User Guide</source>
+        <translation>Handleiding van Pinzola</translation>
+    </message>
+    <message>
+        <source>The User Guide is missing from this folder:</source>
+        <translation>De handleiding ontbreekt in deze map:</translation>
     </message>
 </context>
 <context>
@@ -1370,10 +1398,8 @@ Je tekening is niet veranderd.</translation>
         <translation>Patronen kiezen</translation>
     </message>
     <message>
-        <source>These textures cannot be read and are left out:
-</source>
-        <translation>Deze patronen zijn niet te lezen en worden weggelaten:
-</translation>
+        <source>These textures cannot be read and are left out:</source>
+        <translation>Deze patronen zijn niet te lezen en worden weggelaten:</translation>
     </message>
 </context>
 </TS>

@@ -331,6 +331,31 @@
         <source>Pinzola keeps no settings: every start begins fresh.</source>
         <translation>O Pinzola não guarda configurações: cada vez começa do zero.</translation>
     </message>
+    <message>
+        <source>Keys</source>
+        <translation>Teclas</translation>
+    </message>
+</context>
+<context>
+    <name>Printer</name>
+    <message>
+        <source>There is no default printer currently selected.</source>
+        <translation>Nenhuma impressora padrão está escolhida.</translation>
+    </message>
+</context>
+<context>
+    <name>Tmainpinz</name>
+    <message>
+        <source>Do you want to save your picture first?</source>
+        <translation>Quer salvar seu desenho antes?</translation>
+    </message>
+</context>
+<context>
+    <name>Tsaveuser</name>
+    <message>
+        <source>A picture&apos;s name cannot be only blanks. Please choose another name.</source>
+        <translation>O nome de um desenho não pode ser só espaços. Escolha outro nome, por favor.</translation>
+    </message>
 </context>
 <context>
     <name>fx::AreaSelect</name>
@@ -402,12 +427,12 @@
         <translation>Abrir</translation>
     </message>
     <message>
-        <source>Windows Metafiles (*.[wW][mM][fF] *.[eE][mM][fF])</source>
-        <translation>Metarquivos do Windows (*.[wW][mM][fF] *.[eE][mM][fF])</translation>
-    </message>
-    <message>
         <source>The picture on the clipboard cannot be read.</source>
         <translation>Não dá para ler a imagem da área de transferência.</translation>
+    </message>
+    <message>
+        <source>Windows Metafiles</source>
+        <translation>Metarquivos do Windows</translation>
     </message>
 </context>
 <context>
@@ -534,10 +559,6 @@
 <context>
     <name>fx::VideoPage</name>
     <message>
-        <source>AVI Movies (*.[aA][vV][iI])</source>
-        <translation>Filmes AVI (*.[aA][vV][iI])</translation>
-    </message>
-    <message>
         <source>Get AVI File...</source>
         <translation>Abrir filme AVI...</translation>
     </message>
@@ -612,6 +633,10 @@
     <message>
         <source>Frame %1 of %2</source>
         <translation>Imagem %1 de %2</translation>
+    </message>
+    <message>
+        <source>AVI Movies</source>
+        <translation>Filmes AVI</translation>
     </message>
 </context>
 <context>
@@ -863,14 +888,6 @@ Seu desenho não mudou.</translation>
         <translation>OK</translation>
     </message>
     <message>
-        <source>No file was given to print into.</source>
-        <translation>Nenhum arquivo foi indicado para imprimir.</translation>
-    </message>
-    <message>
-        <source>There is no default printer currently selected.</source>
-        <translation>Nenhuma impressora padrão está escolhida.</translation>
-    </message>
-    <message>
         <source>The printer &quot;%1&quot; is not available.</source>
         <translation>A impressora &quot;%1&quot; não está disponível.</translation>
     </message>
@@ -939,6 +956,17 @@ Seu desenho não mudou.</translation>
     <message>
         <source>Cancel</source>
         <translation>Voltar</translation>
+    </message>
+</context>
+<context>
+    <name>pz::Tguide</name>
+    <message>
+        <source>Pinzola User Guide</source>
+        <translation>Guia do Pinzola</translation>
+    </message>
+    <message>
+        <source>The User Guide is missing from this folder:</source>
+        <translation>O guia não está nesta pasta:</translation>
     </message>
 </context>
 <context>
@@ -1370,10 +1398,8 @@ Seu desenho não mudou.</translation>
         <translation>Escolher texturas</translation>
     </message>
     <message>
-        <source>These textures cannot be read and are left out:
-</source>
-        <translation>Estas texturas não podem ser lidas e ficam de fora:
-</translation>
+        <source>These textures cannot be read and are left out:</source>
+        <translation>Estas texturas não podem ser lidas e ficam de fora:</translation>
     </message>
 </context>
 </TS>

@@ -4,8 +4,6 @@
 
 namespace clipart {
 
-namespace {
-
 QImage cat() {
   QImage img = canvas(180, 180);
   QPainter p(&img);
@@ -132,6 +130,11 @@ QImage butterfly() {
   QPainter p(&img);
   crisp(p);
   const QColor upper(170, 80, 220), lower(255, 110, 180);
+  // Wing colour behind the wings' roots, so the notches beside the body
+  // are wing and not background that Paste would see through.
+  p.setPen(Qt::NoPen);
+  p.setBrush(upper);
+  p.drawEllipse(QRectF(68, 50, 74, 80));
   ink(p, upper);
   turnedEllipse(p, 60, 58, 86, 64, -25);
   turnedEllipse(p, 150, 58, 86, 64, 25);
@@ -227,19 +230,6 @@ QImage owl() {
   p.drawRect(QRectF(62, 182, 14, 8));
   p.drawRect(QRectF(94, 182, 14, 8));
   return img;
-}
-
-}  // namespace
-
-void addAnimals(std::vector<Picture>& out) {
-  out.push_back({QStringLiteral("cat"), cat()});
-  out.push_back({QStringLiteral("dog"), dog()});
-  out.push_back({QStringLiteral("fish"), fish()});
-  out.push_back({QStringLiteral("bird"), bird()});
-  out.push_back({QStringLiteral("butterfly"), butterfly()});
-  out.push_back({QStringLiteral("ladybug"), ladybug()});
-  out.push_back({QStringLiteral("turtle"), turtle()});
-  out.push_back({QStringLiteral("owl"), owl()});
 }
 
 }  // namespace clipart

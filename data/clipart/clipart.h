@@ -8,14 +8,8 @@
 #include <QImage>
 #include <QPainter>
 #include <QString>
-#include <vector>
 
 namespace clipart {
-
-struct Picture {
-  QString name;
-  QImage image;
-};
 
 // A white canvas with a painter set up for crisp drawing.
 QImage canvas(int w, int h);
@@ -28,8 +22,67 @@ void inkOnly(QPainter& p, int width = 3);
 inline const QColor kOffWhite{250, 250, 246};
 inline const QColor kOutline{0, 0, 0};
 
-void addNature(std::vector<Picture>& out);   // sun, rainbow, flowers, tree, moon, cloud
-void addAnimals(std::vector<Picture>& out);  // cat, dog, fish, bird, butterfly, ladybug, turtle, owl
-void addThings(std::vector<Picture>& out);   // crown, hearts, stars, balloons, vehicles, house, treats
+// The pictures, each on its own canvas just big enough for it.
+// nature.cpp
+QImage sun();
+QImage rainbow();
+QImage daisy();
+QImage tulip();
+QImage appleTree();
+QImage moon();
+QImage rainCloud();
+// animals.cpp
+QImage cat();
+QImage dog();
+QImage fish();
+QImage bird();
+QImage butterfly();
+QImage ladybug();
+QImage turtle();
+QImage owl();
+// wild.cpp
+QImage elephant();
+QImage lion();
+QImage penguin();
+QImage frog();
+QImage rabbit();
+QImage bee();
+QImage snail();
+QImage whale();
+QImage octopus();
+QImage crab();
+QImage starfish();
+// things.cpp
+QImage crown();
+QImage heart();
+QImage star();
+QImage balloons();
+QImage smiley();
+QImage car();
+QImage train();
+QImage sailboat();
+QImage rocket();
+QImage airplane();
+QImage house();
+QImage iceCream();
+QImage birthdayCake();
+// seasons.cpp
+QImage snowman();
+QImage christmasTree();
+QImage pumpkin();
+QImage present();
+QImage umbrella();
+QImage mushroom();
+QImage kite();
+QImage autumnLeaf();
+// travel.cpp
+QImage bus();
+QImage fireEngine();
+QImage helicopter();
+QImage tractor();
+QImage flyingSaucer();
+QImage planet();
+QImage castle();
+QImage magicWand();
 
 }  // namespace clipart

@@ -32,6 +32,46 @@ void inkOnly(QPainter& p, int width) {
 
 }  // namespace clipart
 
+namespace {
+
+struct Entry {
+  const char* name;
+  QImage (*draw)();
+};
+
+// Every clip art picture's file name, which the clip art window shows as
+// its name.
+const Entry kCatalog[] = {
+    // sky and garden
+    {"sun", clipart::sun}, {"rainbow", clipart::rainbow}, {"daisy", clipart::daisy}, {"tulip", clipart::tulip},
+    {"apple tree", clipart::appleTree}, {"moon", clipart::moon}, {"rain cloud", clipart::rainCloud},
+    {"mushroom", clipart::mushroom}, {"autumn leaf", clipart::autumnLeaf},
+    // animals
+    {"cat", clipart::cat}, {"dog", clipart::dog}, {"fish", clipart::fish}, {"bird", clipart::bird},
+    {"butterfly", clipart::butterfly}, {"ladybug", clipart::ladybug}, {"turtle", clipart::turtle},
+    {"owl", clipart::owl}, {"elephant", clipart::elephant}, {"lion", clipart::lion}, {"penguin", clipart::penguin},
+    {"frog", clipart::frog}, {"rabbit", clipart::rabbit}, {"bee", clipart::bee}, {"snail", clipart::snail},
+    // the sea
+    {"whale", clipart::whale}, {"octopus", clipart::octopus}, {"crab", clipart::crab},
+    {"starfish", clipart::starfish},
+    // things and treats
+    {"crown", clipart::crown}, {"heart", clipart::heart}, {"star", clipart::star}, {"balloons", clipart::balloons},
+    {"smiley", clipart::smiley}, {"house", clipart::house}, {"ice cream", clipart::iceCream},
+    {"birthday cake", clipart::birthdayCake}, {"umbrella", clipart::umbrella}, {"kite", clipart::kite},
+    // seasons and holidays
+    {"snowman", clipart::snowman}, {"christmas tree", clipart::christmasTree}, {"pumpkin", clipart::pumpkin},
+    {"present", clipart::present},
+    // vehicles
+    {"car", clipart::car}, {"train", clipart::train}, {"sailboat", clipart::sailboat},
+    {"airplane", clipart::airplane}, {"bus", clipart::bus}, {"fire engine", clipart::fireEngine},
+    {"helicopter", clipart::helicopter}, {"tractor", clipart::tractor},
+    // space and fairy tales
+    {"rocket", clipart::rocket}, {"flying saucer", clipart::flyingSaucer}, {"planet", clipart::planet},
+    {"castle", clipart::castle}, {"magic wand", clipart::magicWand},
+};
+
+}  // namespace
+
 int main(int argc, char** argv) {
   QGuiApplication app(argc, argv);
   if (argc < 2) {
@@ -40,14 +80,11 @@ int main(int argc, char** argv) {
   }
   const QString dir = QString::fromLocal8Bit(argv[1]);
   QDir().mkpath(dir);
-  std::vector<clipart::Picture> pictures;
-  clipart::addNature(pictures);
-  clipart::addAnimals(pictures);
-  clipart::addThings(pictures);
   int failed = 0;
-  for (const clipart::Picture& pic : pictures) {
-    if (!pz::writeBmp24(dir + QLatin1Char('/') + pic.name + QStringLiteral(".bmp"), pz::Surface(pic.image))) {
-      std::fprintf(stderr, "could not write %s\n", qPrintable(pic.name));
+  for (const Entry& e : kCatalog) {
+    const QString name = QString::fromLatin1(e.name);
+    if (!pz::writeBmp24(dir + QLatin1Char('/') + name + QStringLiteral(".bmp"), pz::Surface(e.draw()))) {
+      std::fprintf(stderr, "could not write %s\n", e.name);
       ++failed;
     }
   }

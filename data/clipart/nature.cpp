@@ -4,8 +4,6 @@
 
 namespace clipart {
 
-namespace {
-
 QImage sun() {
   QImage img = canvas(180, 180);
   QPainter p(&img);
@@ -56,7 +54,7 @@ QImage rainbow() {
   return img;
 }
 
-void stemWithLeaves(QPainter& p, double x, double top, double bottom) {
+static void stemWithLeaves(QPainter& p, double x, double top, double bottom) {
   ink(p, QColor(60, 170, 60));
   p.drawRect(QRectF(x - 4, top, 8, bottom - top));
   ink(p, QColor(90, 200, 80));
@@ -161,18 +159,6 @@ QImage rainCloud() {
   eyes(p, 82, 118, 72, 5);
   smile(p, 84, 70, 32, 26);
   return img;
-}
-
-}  // namespace
-
-void addNature(std::vector<Picture>& out) {
-  out.push_back({QStringLiteral("sun"), sun()});
-  out.push_back({QStringLiteral("rainbow"), rainbow()});
-  out.push_back({QStringLiteral("daisy"), daisy()});
-  out.push_back({QStringLiteral("tulip"), tulip()});
-  out.push_back({QStringLiteral("apple tree"), appleTree()});
-  out.push_back({QStringLiteral("moon"), moon()});
-  out.push_back({QStringLiteral("rain cloud"), rainCloud()});
 }
 
 }  // namespace clipart

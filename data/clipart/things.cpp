@@ -5,8 +5,6 @@
 
 namespace clipart {
 
-namespace {
-
 const QColor kGold(255, 200, 20);
 const QColor kGlass(170, 220, 255);
 
@@ -56,21 +54,25 @@ QImage star() {
 }
 
 QImage balloons() {
-  QImage img = canvas(190, 230);
+  // The balloons do not touch, so the gaps between their strings stay open
+  // to the background and vanish when pasted, as they should.
+  QImage img = canvas(190, 264);
   QPainter p(&img);
   crisp(p);
-  const QPointF knot(95, 196);
+  const QPointF knot(95, 236);
   struct Balloon {
     QPointF c;
     QColor color;
   };
-  const Balloon all[] = {{{52, 70}, QColor(235, 40, 50)}, {{138, 64}, QColor(40, 130, 235)},
-                         {{95, 96}, QColor(255, 210, 0)}};
+  const Balloon all[] = {{{46, 60}, QColor(235, 40, 50)}, {{144, 60}, QColor(40, 130, 235)},
+                         {{95, 148}, QColor(255, 210, 0)}};
   inkOnly(p, 2);
   for (const Balloon& b : all) {
     QPainterPath string;
+    // Straight down from the balloon and only then in to the knot, clear
+    // of the middle balloon: no string closes a gap.
     string.moveTo(b.c.x(), b.c.y() + 52);
-    string.cubicTo(b.c.x() + 10, b.c.y() + 90, knot.x() - 10, knot.y() - 30, knot.x(), knot.y());
+    string.quadTo(b.c.x(), knot.y(), knot.x(), knot.y());
     p.drawPath(string);
   }
   for (const Balloon& b : all) {
@@ -90,8 +92,8 @@ QImage balloons() {
   p.drawPolygon(bowL);
   p.drawPolygon(bowR);
   inkOnly(p, 2);
-  p.drawLine(knot, QPointF(knot.x() - 6, knot.y() + 26));
-  p.drawLine(knot, QPointF(knot.x() + 6, knot.y() + 26));
+  p.drawLine(knot, QPointF(knot.x() - 6, knot.y() + 22));
+  p.drawLine(knot, QPointF(knot.x() + 6, knot.y() + 22));
   return img;
 }
 
@@ -111,7 +113,7 @@ QImage smiley() {
   return img;
 }
 
-void wheel(QPainter& p, QPointF c, double r) {
+static void wheel(QPainter& p, QPointF c, double r) {
   ink(p, QColor(40, 40, 40));
   p.drawEllipse(c, r, r);
   ink(p, QColor(190, 190, 200), 2);
@@ -372,24 +374,6 @@ QImage birthdayCake() {
   ink(p, QColor(200, 205, 215));
   p.drawRect(QRectF(10, 180, 190, 10));
   return img;
-}
-
-}  // namespace
-
-void addThings(std::vector<Picture>& out) {
-  out.push_back({QStringLiteral("crown"), crown()});
-  out.push_back({QStringLiteral("heart"), heart()});
-  out.push_back({QStringLiteral("star"), star()});
-  out.push_back({QStringLiteral("balloons"), balloons()});
-  out.push_back({QStringLiteral("smiley"), smiley()});
-  out.push_back({QStringLiteral("car"), car()});
-  out.push_back({QStringLiteral("train"), train()});
-  out.push_back({QStringLiteral("sailboat"), sailboat()});
-  out.push_back({QStringLiteral("rocket"), rocket()});
-  out.push_back({QStringLiteral("airplane"), airplane()});
-  out.push_back({QStringLiteral("house"), house()});
-  out.push_back({QStringLiteral("ice cream"), iceCream()});
-  out.push_back({QStringLiteral("birthday cake"), birthdayCake()});
 }
 
 }  // namespace clipart

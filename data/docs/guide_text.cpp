@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include "data/docs/kids.h"
 #include "paint/tools/tool_ids.h"
 #include "platform/language.h"
 #include "platform/folders.h"
@@ -78,6 +79,11 @@ h3 { color: #1565c0; margin-bottom: 4px; }
 .drawings { display: flex; flex-wrap: wrap; gap: 10px; }
 .drawings figure { margin: 0; text-align: center; font-size: 13px; }
 .drawings img { border: 2px solid #bbb; background: white; }
+.kids { display: grid; grid-template-columns: repeat(auto-fill, minmax(360px, 1fr)); gap: 16px; }
+.kid { display: flex; align-items: center; gap: 8px; background: white; border-radius: 12px; padding: 8px; box-shadow: 0 2px 6px #0002; }
+.kid img { border: 2px solid #ddd; border-radius: 6px; }
+.kid img.icon { width: auto; background: black; border: 0; padding: 4px; border-radius: 8px; }
+.kid .arrow { font-size: 28px; color: #e64a19; }
 table { border-collapse: collapse; }
 td, th { border: 1px solid #ccc; padding: 6px 10px; text-align: left; }
 )";
@@ -99,11 +105,13 @@ QString page(const QStringList& drawings, const QString& lang) {
   h += "</style></head><body>\n";
   h += "<header><h1>Pinzola</h1><p>" + QCoreApplication::translate("Guide", "Colour in drawings, paint, mix, sparkle &mdash; and save your pictures.") +
        "</p></header>\n";
-  h += "<nav><a href=\"#start\">" + QCoreApplication::translate("Guide", "Start") + "</a><a href=\"#screen\">" + QCoreApplication::translate("Guide", "The screen") +
+  h += "<nav><a href=\"#kids\">&#9733;</a> <a href=\"#start\">" + QCoreApplication::translate("Guide", "Start") + "</a><a href=\"#screen\">" + QCoreApplication::translate("Guide", "The screen") +
        "</a><a href=\"#tools\">" + QCoreApplication::translate("Guide", "Tools") + "</a><a href=\"#colours\">" + QCoreApplication::translate("Guide", "Colours") +
        "</a><a href=\"#zoom\">" + QCoreApplication::translate("Guide", "Zoom &amp; Undo") + "</a><a href=\"#files\">" + QCoreApplication::translate("Guide", "Open &amp; Save") +
        "</a><a href=\"#menu\">" + QCoreApplication::translate("Guide", "Surface menu") + "</a><a href=\"#grownups\">" + QCoreApplication::translate("Guide", "For grown-ups") +
        "</a></nav>\n<main>\n";
+  // Pictures first, for children who cannot read yet.
+  h += kidsSection();
 
   h += "<h2 id=\"start\">" + QCoreApplication::translate("Guide", "Let's start!") + "</h2>\n<p>" +
        QCoreApplication::translate("Guide", "When Pinzola opens you get a clean white sheet. You can paint on it straight away, or open one of the "
@@ -208,7 +216,11 @@ QString page(const QStringList& drawings, const QString& lang) {
        "</table>\n<p>" +
        QCoreApplication::translate("Guide", "In PinzFX, select what you want, press %1 and %2, then Paste it.")
            .arg(b(ui("fx::AreaSelect", "Copy Selected Area to Clipboard")), b(ui("fx::AreaSelect", "Return to Pinzola"))) +
-       "</p>\n<p class=\"strip\">" +
+       "</p>\n<h3>" + QCoreApplication::translate("Guide", "Keys") + "</h3><table>" +
+       row("Ctrl+Z", ui("pz::Tmainpinz", "UNDO")) + row("Ctrl+O", ui("pz::Tmainpinz", "Open Pinzola Picture...")) +
+       row("Ctrl+S", ui("pz::Tmainpinz", "Save Pinzola Picture")) + row("Ctrl+V", ui("pz::Tmainpinz", "Paste")) +
+       row("Ctrl+P", ui("pz::Tmainpinz", "Print...")) + row("F8", ui("pz::Tmainpinz", "Clipart Library...")) +
+       "</table>\n<p class=\"strip\">" +
        QCoreApplication::translate("Guide", "%1 opens this guide, %2 tells you about Pinzola, and %3 closes the program (it asks first).")
            .arg(img("help.png", QCoreApplication::translate("Guide", "help")), img("about.png", QCoreApplication::translate("Guide", "about")), img("quit.png", QCoreApplication::translate("Guide", "quit"))) +
        "</p>\n";

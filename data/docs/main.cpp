@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
@@ -11,9 +12,11 @@
 #include <cstdio>
 
 #include "data/docs/guide_text.h"
+#include "data/docs/kids.h"
 #include "paint/canvas/artcache.h"
 #include "paint/canvas/mainpinz.h"
 #include "paint/canvas/pictures.h"
+#include "paint/canvas/toolform.h"
 #include "paint/canvas/toolicons.h"
 #include "paint/files/openpic.h"
 #include "paint/files/palpinz.h"
@@ -25,6 +28,23 @@
 namespace {
 
 bool savePng(const QImage& img, const QString& path) { return img.save(path, "PNG"); }
+
+// Where the guide's pictures show the program folder, they show this one:
+// the folder of the machine that built them means nothing to a reader.
+const QString kShownFolder = QStringLiteral("/opt/pinzola");
+
+// A picture of window `w` in which every text naming the folder `prog`
+// names kShownFolder instead.
+QImage grabShowingNoBuildPath(QWidget& w, const QString& prog) {
+  auto shown = [&](QString text) { return text.replace(prog, kShownFolder); };
+  // Only labels that name it: setting a text drops a label's picture.
+  for (QLabel* l : w.findChildren<QLabel*>())
+    if (l->text().contains(prog)) l->setText(shown(l->text()));
+  for (QLineEdit* e : w.findChildren<QLineEdit*>())
+    if (e->text().contains(prog)) e->setText(shown(e->text()));
+  w.setWindowTitle(shown(w.windowTitle()));
+  return w.grab().toImage();
+}
 
 // A few bucket fills so the guide's pictures look like a child's work.
 void colourIn(pz::Surface& s) {
@@ -78,16 +98,16 @@ int main(int argc, char** argv) {
       w.bmpnames->setCurrentItem(items.front());
       w.bmpnamesClick();
     }
-    ok = savePng(w.grab().toImage(), pics + "open.png") && ok;
+    ok = savePng(grabShowingNoBuildPath(w, prog), pics + "open.png") && ok;
   }
   {
     pz::Tsaveuser w(st);
     w.Edit1->setText("My orange cat");
-    ok = savePng(w.grab().toImage(), pics + "savename.png") && ok;
+    ok = savePng(grabShowingNoBuildPath(w, prog), pics + "savename.png") && ok;
   }
   {
     pz::Tpalpinz w(st);
-    ok = savePng(w.grab().toImage(), pics + "colors.png") && ok;
+    ok = savePng(grabShowingNoBuildPath(w, prog), pics + "colors.png") && ok;
   }
 
   // The main window with a drawing partly coloured in.
@@ -107,7 +127,12 @@ int main(int argc, char** argv) {
     win.vscroll->setValue(120);
     win.refreshAll();
     QCoreApplication::processEvents();
-    ok = savePng(win.grab().toImage(), pics + "screen.png") && ok;
+    ok = savePng(grabShowingNoBuildPath(win, prog), pics + "screen.png") && ok;
+    ok = pz::guide::writeKidPictures(prog + "/bmps/fish (easy).bmp", prog, *art, pics) && ok;
+    {
+      pz::Ttoolform chest(win.st, &win);
+      ok = savePng(chest.grab().toImage(), pics + pz::guide::kidChestPicture()) && ok;
+    }
     win.st.aboutPending = 0;
     win.hide();
   } else {

@@ -125,33 +125,31 @@ Drawing drawDog() {
 
 Drawing drawFish() {
   Drawing d(800, 800);
-  // Seaweed rising from the sand.
+  // Seaweed rising from the sand, the right one clear of the tail.
   d.blob({{80, 760}, {60, 650}, {100, 560}, {70, 450}, {110, 380}, {130, 450}, {105, 560}, {140, 650}, {120, 760}});
-  d.blob({{690, 760}, {670, 620}, {720, 520}, {700, 430}, {740, 460}, {750, 540}, {715, 630}, {730, 760}});
+  d.blob({{740, 760}, {728, 670}, {752, 590}, {772, 560}, {782, 620}, {766, 690}, {784, 760}});
   d.shape(smooth({{0, 770}, {200, 745}, {400, 765}, {600, 740}, {800, 760}, {800, 800}, {0, 800}}, true), false);
   for (double x : {180.0, 320.0, 520.0}) d.circle(x, 778, 6, false);
-  // Tail, fins, then the body over their roots.
-  d.shape(smooth({{560, 400}, {700, 270}, {735, 300}, {690, 400}, {735, 500}, {700, 530}}, true));
-  d.line({650, 340}, {700, 310});
-  d.line({660, 400}, {715, 400});
-  d.line({650, 460}, {700, 490});
+  // Tail with its rays kept inside it, fins, then the body over their roots.
+  const Path tail = smooth({{560, 400}, {700, 270}, {735, 300}, {690, 400}, {735, 500}, {700, 530}}, true);
+  d.shape(tail);
+  d.strokesInside({{{640, 350}, {720, 300}}, {{640, 400}, {700, 400}}, {{640, 450}, {720, 500}}}, tail);
   d.shape(smooth({{330, 260}, {400, 160}, {500, 180}, {520, 270}}, true));
   d.shape(smooth({{380, 530}, {420, 620}, {500, 600}, {480, 520}}, true));
   d.blob({{200, 400}, {260, 300}, {400, 250}, {540, 290}, {600, 400}, {540, 510}, {400, 550}, {260, 500}});
-  // Gill and side fin.
+  // Gill, scales, and the side fin lying over the scales.
   d.arc(300, 400, 50, 110, -70, 70);
-  d.shape(smooth({{380, 410}, {460, 380}, {490, 430}, {450, 470}}, true));
-  // Scales.
   for (int row = 0; row < 3; ++row)
     for (int i = 0; i < 3; ++i) d.arc(420.0 + i * 45 + row * 10, 300.0 + row * 55, 24, 24, 20, 160);
+  d.shape(smooth({{380, 410}, {460, 380}, {490, 430}, {450, 470}}, true));
   eye(d, 255, 370, 26, -0.6);
   d.curve({{205, 425}, {225, 440}, {245, 432}});
   // Bubbles and a little friend.
   d.circle(150, 300, 22);
   d.circle(120, 230, 15);
   d.circle(150, 170, 10);
-  d.shape({{610, 640}, {660, 610}, {700, 645}, {740, 615}, {735, 675}, {700, 645}, {660, 680}});
-  d.dot(635, 642, 4);
+  d.shape({{540, 660}, {590, 630}, {630, 665}, {670, 635}, {665, 695}, {630, 665}, {590, 700}});
+  d.dot(565, 662, 4);
   d.shape(starPath(300, 690, 40, 18, 5, -80));
   return d;
 }
@@ -222,7 +220,7 @@ Drawing drawDinosaur() {
   d.curve({{285, 205}, {310, 210}, {335, 198}});
   d.dot(335, 170, 4);
   // Spots and back plates.
-  for (P s : {P{350, 440}, P{440, 430}, P{520, 470}, P{400, 500}, P{290, 470}}) d.circle(s.x, s.y, 18);
+  for (P s : {P{350, 440}, P{440, 430}, P{520, 470}, P{400, 500}, P{460, 490}}) d.circle(s.x, s.y, 18);
   for (int i = 0; i < 5; ++i) {
     const double x = 300 + i * 60, y = 398 - std::sin((i + 0.5) / 5 * 3.14159) * 14;
     d.shape({{x - 22, y + 6}, {x, y - 34}, {x + 22, y + 6}});

@@ -21,5 +21,35 @@ Drawing drawMandala();
 Drawing drawCake();
 Drawing drawRobot();
 Drawing drawSeaScene();
+Drawing drawPrincess();
+Drawing drawPirateShip();
+
+// For the youngest: big shapes, few regions.
+Drawing drawEasyBall();
+Drawing drawEasySun();
+Drawing drawEasyFish();
+Drawing drawEasyHouse();
+Drawing drawEasyApple();
+Drawing drawEasyTeddy();
+Drawing drawEasyBoat();
+Drawing drawEasySnowman();
+Drawing drawEasyCar();
+Drawing drawEasyFlower();
+Drawing drawEasyDuck();
+Drawing drawEasyRocket();
+Drawing drawEasyClown();
+
+// For older children: many small regions.
+Drawing drawTownStreet();
+Drawing drawCoralReef();
+Drawing drawJungle();
+Drawing drawScalyDragon();
+Drawing drawWorldMap();
+Drawing drawFairyCastle();
+Drawing drawSpace();
+Drawing drawFarm();
+Drawing drawChristmas();
+Drawing drawMosaic();
+Drawing drawFireStation();
 
 }  // namespace pz::lineart

@@ -160,7 +160,8 @@ void Drawing::stroke(const Path& p) {
   if (p.size() == 1) stamp(int(std::lround(p[0].x)), int(std::lround(p[0].y)));
 }
 
-void Drawing::fillWhite(const Path& poly) {
+template <class F>
+void Drawing::scan(const Path& poly, F f) const {
   double top = 1e9, bottom = -1e9;
   for (P q : poly) {
     top = std::min(top, q.y);
@@ -178,9 +179,28 @@ void Drawing::fillWhite(const Path& poly) {
     for (std::size_t i = 0; i + 1 < xs.size(); i += 2) {
       const int from = std::max(0, int(std::ceil(xs[i] - 0.5)));
       const int to = std::min(width() - 1, int(std::floor(xs[i + 1] - 0.5)));
-      std::uint32_t* row = s_.row(y);
-      for (int x = from; x <= to; ++x) row[x] = toRaw(kWhite);
+      for (int x = from; x <= to; ++x) f(x, y);
     }
+  }
+}
+
+void Drawing::fillWhite(const Path& poly) {
+  scan(poly, [this](int x, int y) { s_.row(y)[x] = toRaw(kWhite); });
+}
+
+void Drawing::strokesInside(const std::vector<Path>& open, const Path& closed) {
+  if (closed.size() < 3) return;
+  const Surface before = s_;
+  for (const Path& p : open) stroke(p);
+  // Keep the new black only inside the shape; its own outline, already
+  // there, closes every piece the lines cut off.
+  std::vector<char> in(std::size_t(width()) * std::size_t(height()), 0);
+  scan(closed, [&](int x, int y) { in[std::size_t(y) * std::size_t(width()) + std::size_t(x)] = 1; });
+  for (int y = 0; y < height(); ++y) {
+    std::uint32_t* row = s_.row(y);
+    const std::uint32_t* old = before.row(y);
+    for (int x = 0; x < width(); ++x)
+      if (!in[std::size_t(y) * std::size_t(width()) + std::size_t(x)]) row[x] = old[x];
   }
 }
 
@@ -209,7 +229,28 @@ void Drawing::addSeed(const Path& poly) {
         best = {(xs[i] + xs[i + 1]) / 2, cy};
       }
   }
-  if (widest > 6) seeds_.push_back(best);
+  if (widest > 6) seeds_.push_back({best, shapes_.size()});
+}
+
+namespace {
+bool inside(const Path& poly, P q) {
+  bool in = false;
+  for (std::size_t i = 0, j = poly.size() - 1; i < poly.size(); j = i++) {
+    const P a = poly[i], b = poly[j];
+    if ((a.y > q.y) != (b.y > q.y) && q.x < (b.x - a.x) * (q.y - a.y) / (b.y - a.y) + a.x) in = !in;
+  }
+  return in;
+}
+}  // namespace
+
+std::vector<P> Drawing::seeds() const {
+  std::vector<P> out;
+  for (const Seed& s : seeds_) {
+    bool covered = false;
+    for (std::size_t j = s.shape + 1; j < shapes_.size() && !covered; ++j) covered = inside(shapes_[j], s.at);
+    if (!covered) out.push_back(s.at);
+  }
+  return out;
 }
 
 void Drawing::shape(const Path& closed, bool seed) {
@@ -219,6 +260,7 @@ void Drawing::shape(const Path& closed, bool seed) {
   ring.push_back(closed.front());
   stroke(ring);
   if (seed) addSeed(closed);
+  shapes_.push_back(closed);
 }
 
 void Drawing::dot(double cx, double cy, double r) {

@@ -66,25 +66,39 @@ class Drawing {
   void arc(double cx, double cy, double rx, double ry, double from, double to, double rot = 0) {
     stroke(ellipsePath(cx, cy, rx, ry, rot, from, to));
   }
+  // Open lines kept to the inside of a closed shape already drawn: they run
+  // right up to its outline and stop there (bricks on a wall, scales on a
+  // body, rows on a field).
+  void strokesInside(const std::vector<Path>& open, const Path& closed);
+  void strokeInside(const Path& open, const Path& closed) { strokesInside({open}, closed); }
   // A solid black dot (eyes, buttons).
   void dot(double cx, double cy, double r);
 
   // Blackens enclosed specks of paper smaller than `minArea` pixels, left
   // where lines meet at sharp angles: too small to see or to fill.
-  void fillCrumbs(int minArea = 16);
+  void fillCrumbs(int minArea = 20);
 
   const Surface& surface() const { return s_; }
-  const std::vector<P>& seeds() const { return seeds_; }
+  // One point inside every shape that a later shape does not cover there.
+  std::vector<P> seeds() const;
 
  private:
   void stamp(int x, int y);
   void segment(int x0, int y0, int x1, int y1);
   void fillWhite(const Path& closed);
+  // Calls f(x, y) for every pixel whose centre lies inside the polygon.
+  template <class F>
+  void scan(const Path& closed, F f) const;
   void addSeed(const Path& closed);
 
+  struct Seed {
+    P at;
+    std::size_t shape;  // index into shapes_
+  };
   Surface s_;
   int pen_;
-  std::vector<P> seeds_;
+  std::vector<Path> shapes_;
+  std::vector<Seed> seeds_;
 };
 
 // Writes name.bmp into `bmpDir` and the inside points into seedDir/name.txt.

@@ -104,7 +104,7 @@ Drawing drawCastle() {
   Drawing d(600, 800);
   d.shape(smooth({{0, 690}, {150, 660}, {300, 680}, {450, 650}, {600, 680}, {600, 800}, {0, 800}}, true), false);
   cloud(d, 120, 110, 0.7);
-  cloud(d, 470, 170, 0.55);
+  cloud(d, 520, 100, 0.55);
   auto tower = [&](double l, double r, double top, double bottom, bool pointed) {
     const double w = r - l;
     if (pointed) {
@@ -139,7 +139,7 @@ Drawing drawCastle() {
   for (P s : {P{130, 480}, P{190, 520}, P{410, 470}, P{460, 620}, P{170, 640}}) d.rect(s.x, s.y, s.x + 34, s.y + 18);
   // A path down the hill and a few stars of the evening.
   d.shape({{250, 720}, {350, 720}, {390, 800}, {210, 800}}, false);
-  for (P s : {P{60, 240}, P{530, 60}, P{420, 100}}) d.shape(starPath(s.x, s.y, 20, 8, 5));
+  for (P s : {P{40, 200}, P{570, 40}, P{420, 100}}) d.shape(starPath(s.x, s.y, 20, 8, 5));
   return d;
 }
 
@@ -149,7 +149,12 @@ Drawing drawCar() {
   cloud(d, 420, 120, 0.9);
   cloud(d, 660, 200, 0.6);
   // Hills and the road.
-  d.shape(smooth({{0, 430}, {150, 360}, {330, 420}, {520, 350}, {800, 420}, {800, 560}, {0, 560}}, true), false);
+  // The hills' bottom corners stay square: a smooth curve round them would
+  // swing out into thin spikes beside the car.
+  Path hills = smooth({{0, 430}, {150, 360}, {330, 420}, {520, 350}, {800, 420}}, false);
+  hills.push_back({800, 560});
+  hills.push_back({0, 560});
+  d.shape(hills, false);
   d.line({0, 560}, {800, 560});
   d.line({0, 720}, {800, 720});
   for (int i = 0; i < 6; ++i) d.rect(20 + i * 140, 750, 100 + i * 140, 762);
@@ -185,7 +190,7 @@ Drawing drawRocket() {
   d.arc(470, 130, 110, 26, 0, 180, -15);
   d.circle(100, 640, 70);
   for (P c : {P{70, 610}, P{130, 670}, P{120, 600}}) d.circle(c.x, c.y, 12);
-  for (P s : {P{90, 110}, P{200, 60}, P{530, 330}, P{60, 380}, P{520, 560}, P{400, 720}, P{250, 200}})
+  for (P s : {P{90, 110}, P{200, 60}, P{530, 330}, P{60, 380}, P{520, 560}, P{400, 720}, P{140, 230}})
     d.shape(starPath(s.x, s.y, 22, 9, 5));
   for (P s : {P{160, 300}, P{500, 450}, P{320, 760}, P{30, 250}}) d.dot(s.x, s.y, 4);
   // Flames, fins, body, window, nose.
@@ -278,9 +283,10 @@ Drawing drawMandala() {
 Drawing drawCake() {
   Drawing d(800, 800);
   // Bunting across the top.
-  d.curve({{20, 60}, {400, 150}, {780, 60}});
+  // Bunting high enough that no flag hides a candle's flame.
+  d.curve({{20, 30}, {400, 80}, {780, 30}});
   for (int i = 0; i < 7; ++i) {
-    const double x = 80 + i * 107, y = 60 + std::sin((i + 0.5) / 7 * kPi) * 80;
+    const double x = 80 + i * 107, y = 30 + std::sin((i + 0.5) / 7 * kPi) * 42;
     d.shape({{x - 30, y - 6}, {x + 30, y - 6}, {x, y + 52}});
   }
   // Plate.

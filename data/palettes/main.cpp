@@ -52,20 +52,23 @@ std::vector<Color> nature() {
           rgb(150, 210, 255), rgb(80, 160, 240), rgb(20, 100, 200), rgb(0, 60, 130), rgb(0, 150, 160),
           // flowers and fruit
           rgb(230, 30, 60), rgb(255, 140, 0), rgb(255, 220, 40), rgb(190, 80, 220), rgb(255, 150, 200),
-          // stones, snow and night
-          rgb(110, 110, 110), rgb(170, 170, 170), rgb(255, 255, 255), rgb(40, 40, 80), rgb(0, 0, 0)};
+          // stones, snow, night and soot
+          rgb(110, 110, 110), rgb(170, 170, 170), rgb(255, 255, 255), rgb(40, 40, 80), rgb(50, 45, 40)};
 }
 
+// Skin from the palest to the darkest, hair from white-blond to black, then
+// eyes, lips and cheeks. Two rows of each so every child finds their own.
 std::vector<Color> peopleColors() {
   return {// skin
-          rgb(255, 228, 200), rgb(246, 204, 170), rgb(234, 180, 140), rgb(205, 145, 100), rgb(160, 105, 70),
-          rgb(120, 75, 50), rgb(90, 55, 35), rgb(255, 200, 180),
+          rgb(255, 232, 214), rgb(250, 214, 186), rgb(240, 196, 160), rgb(226, 172, 130), rgb(205, 148, 104),
+          rgb(176, 120, 80), rgb(146, 95, 62), rgb(116, 72, 46), rgb(88, 55, 38), rgb(255, 204, 188),
           // hair
-          rgb(250, 230, 150), rgb(220, 170, 80), rgb(190, 90, 40), rgb(130, 70, 30), rgb(70, 40, 20),
-          rgb(30, 20, 15), rgb(200, 200, 200), rgb(240, 240, 240),
-          // eyes and lips
-          rgb(60, 120, 200), rgb(60, 150, 90), rgb(110, 70, 40), rgb(200, 60, 80), rgb(230, 110, 130),
-          rgb(160, 30, 50), rgb(0, 0, 0), rgb(255, 255, 255)};
+          rgb(250, 236, 180), rgb(232, 196, 110), rgb(200, 150, 70), rgb(196, 90, 40), rgb(150, 60, 30),
+          rgb(120, 75, 40), rgb(80, 50, 30), rgb(46, 36, 32), rgb(160, 160, 165), rgb(235, 235, 235),
+          // eyes
+          rgb(70, 130, 210), rgb(120, 180, 230), rgb(70, 150, 100), rgb(140, 120, 60), rgb(100, 60, 35),
+          // lips and cheeks
+          rgb(230, 110, 130), rgb(200, 60, 80), rgb(160, 40, 60), rgb(255, 160, 160), rgb(255, 255, 255)};
 }
 
 }  // namespace
@@ -77,9 +80,9 @@ int main(int argc, char** argv) {
   }
   const QString dir = QString::fromLocal8Bit(argv[1]) + "/";
   bool ok = pz::writeBmp24(dir + "pinzola's favorite colors.bmp", pz::builtinPalette());
-  ok = pz::writeBmp24(dir + "rainbow.bmp", pz::paletteGrid(300, 389, 8, 8, rainbow(), pz::kBlack, 3)) && ok;
-  ok = pz::writeBmp24(dir + "soft pastels.bmp", pz::paletteGrid(300, 389, 5, 6, pastels(), pz::kBlack, 4)) && ok;
-  ok = pz::writeBmp24(dir + "nature.bmp", pz::paletteGrid(300, 389, 5, 5, nature(), pz::kBlack, 4)) && ok;
-  ok = pz::writeBmp24(dir + "people.bmp", pz::paletteGrid(300, 389, 4, 6, peopleColors(), pz::kBlack, 4)) && ok;
+  ok = pz::writeBmp24(dir + "rainbow.bmp", pz::paletteGrid(300, 389, 8, 8, rainbow(), pz::kPaletteGutter, 3)) && ok;
+  ok = pz::writeBmp24(dir + "soft pastels.bmp", pz::paletteGrid(300, 389, 5, 6, pastels(), pz::kPaletteGutter, 4)) && ok;
+  ok = pz::writeBmp24(dir + "nature.bmp", pz::paletteGrid(300, 389, 5, 5, nature(), pz::kPaletteGutter, 4)) && ok;
+  ok = pz::writeBmp24(dir + "people.bmp", pz::paletteGrid(300, 389, 5, 6, peopleColors(), pz::kPaletteGutter, 4)) && ok;
   return ok ? 0 : 1;
 }

@@ -6,6 +6,7 @@
 #include <QScreen>
 
 #include "paint/canvas/pictures.h"
+#include "platform/window_buttons.h"
 
 namespace pz {
 
@@ -30,6 +31,7 @@ Taboutfrm::Taboutfrm(QWidget* parent) : QDialog(parent) {
   BitBtn1->setDefault(true);
   connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
   if (QScreen* s = QGuiApplication::primaryScreen()) move(s->geometry().center() - rect().center());
+  askForBorderButtons(this, BorderButtons::None);
 }
 
 }  // namespace pz

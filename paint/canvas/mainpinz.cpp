@@ -21,6 +21,7 @@
 #include "paint/canvas/pictures.h"
 #include "paint/canvas/widgets.h"
 #include "paint/files/picture_files.h"
+#include "platform/application.h"
 #include "platform/folders.h"
 #include "platform/prompt.h"
 #include "platform/widgetmap.h"
@@ -57,6 +58,7 @@ Tmainpinz::Tmainpinz(const ArtCache& art, QWidget* parent) : QMainWindow(parent)
   setPromptParent(this);
   buildLayout();
   buildMenus();
+  buildShortcuts();
   FormCreate();
 }
 
@@ -106,7 +108,12 @@ void Tmainpinz::buildLayout() {
   Label4->setToolTip(tr("Present position of cursor"));
   Label1 = whiteLabel(Panel1, QStringLiteral("0 0"));
   Label1->move(42, 4);
-  Label1->resize(80, Label1->height());
+  // Wide enough for the coordinates of the largest screens in the face this
+  // machine really has; raised over the colour box (whose top is bare black)
+  // below, and letting presses through to it.
+  Label1->resize(std::max(80, Label1->fontMetrics().horizontalAdvance(QStringLiteral("88888 88888"))),
+                 Label1->height());
+  Label1->setAttribute(Qt::WA_TransparentForMouseEvents);
 
   Label2 = new QLabel(tr("UNDO"), Panel1);
   Label2->setGeometry(16, 24, 65, 29);
@@ -163,8 +170,9 @@ void Tmainpinz::buildLayout() {
   Label3 = whiteLabel(Panel5, tr("Tool Chest"));
   Label3->move(7, 46);
   waterspin = new QSpinBox(Panel5);
-  waterspin->setGeometry(238, 8, 37, 22);
   waterspin->setRange(5, 100);
+  // At least as wide as "100" needs in the face this machine really has.
+  waterspin->setGeometry(238, 8, std::max(37, waterspin->sizeHint().width()), 22);
   waterspin->setSingleStep(5);
   waterspin->setValue(50);
   if (auto* edit = waterspin->findChild<QLineEdit*>()) edit->setReadOnly(true);  // arrows only
@@ -210,15 +218,26 @@ void Tmainpinz::buildLayout() {
   TabSet1->installEventFilter(this);
   connect(TabSet1, &QTabBar::currentChanged, this, [this](int i) { TabSet1Change(i); });
 
+  Label1->raise();
+
   mapdisp = new SurfaceWidget(central, kWhite);
   mapdisp->setCursor(Qt::CrossCursor);
+  // On a scaled screen each picture pixel stays a square of whole device
+  // pixels; pointer positions are surface positions.
+  mapdisp->setWholeDevicePixels(true);
   mapdisp->onPress = [this](QMouseEvent* e) {
-    mapdispMouseDown(e->button(), int(e->position().x()), int(e->position().y()));
+    const QPoint p = mapdisp->toSurface(e->position());
+    mapdispMouseDown(e->button(), p.x(), p.y());
   };
-  mapdisp->onMove = [this](QMouseEvent* e) { mapdispMouseMove(int(e->position().x()), int(e->position().y())); };
+  mapdisp->onMove = [this](QMouseEvent* e) {
+    const QPoint p = mapdisp->toSurface(e->position());
+    mapdispMouseMove(p.x(), p.y());
+  };
   mapdisp->onRelease = [this](QMouseEvent* e) {
-    mapdispMouseUp(e->button(), int(e->position().x()), int(e->position().y()));
+    const QPoint p = mapdisp->toSurface(e->position());
+    mapdispMouseUp(e->button(), p.x(), p.y());
   };
+  mapdisp->onLeave = [this] { mapdispLeave(); };
 
   // Surfaces learn their size only when shown; redraw them then.
   mapdisp->onResize = [this] {
@@ -319,7 +338,9 @@ void Tmainpinz::layoutChildren() {
   Panel6->setGeometry(0, 0, W, 87);
   Panel1->setGeometry(1, 1, 217, 85);
   Panel5->setGeometry(218, 1, std::max(1, W - 219), 85);
-  TabSet1->setGeometry(0, Panel5->height() - 18, std::max(1, Panel5->width()), 18);
+  // Only as wide as its tabs, so the options art beside them shows whole.
+  TabSet1->setGeometry(0, Panel5->height() - 18, std::clamp(TabSet1->sizeHint().width(), 1, std::max(1, Panel5->width())),
+                       18);
   const int below = std::max(0, H - 87);
   Panel3->setGeometry(0, H - 25, W, 25);
   Panel2->setGeometry(W - 25, 87, 25, std::max(0, below - 25));
@@ -351,6 +372,9 @@ void Tmainpinz::FormCreate() {
   st.undoBmp.setSize(800, 800);
   qApp->installEventFilter(this);
   refreshAll();
+  // Before the window shows: the about window comes at its first paint, after
+  // this message has been answered.
+  checkFontSize(displayFontDpi(QGuiApplication::primaryScreen()));
 }
 
 void Tmainpinz::checkFontSize(double dpi) {
@@ -392,8 +416,9 @@ void Tmainpinz::applicationActivated() {
 }
 
 void Tmainpinz::closeEvent(QCloseEvent* e) {
-  // FormCloseQuery: nothing is saved on closing.
-  if (prompter().confirm(tr("Awwwww. Do you really have to leave now?")))
+  // FormCloseQuery. A picture painted since it was last opened or saved is
+  // offered a save before it is gone for good.
+  if (prompter().confirm(tr("Awwwww. Do you really have to leave now?")) && saveChangesFirst())
     e->accept();
   else
     e->ignore();
@@ -462,7 +487,6 @@ int runPinzola(QApplication& app) {
   if (QScreen* s = QGuiApplication::primaryScreen()) w.setGeometry(s->availableGeometry());
   w.showMaximized();
   watchWidgetMap();
-  if (QScreen* s = w.screen()) w.checkFontSize(s->logicalDotsPerInch());
   return app.exec();
 }
 

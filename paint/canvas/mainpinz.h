@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <functional>
 
 #include "paint/tools/paint_state.h"
@@ -19,10 +20,12 @@ class QScrollBar;
 class QSpinBox;
 class QTabBar;
 class QPrinter;
+class QKeySequence;
 
 namespace pz {
 
 class ImageButton;
+class Tguide;
 class ArtCache;
 
 // Colour of the surface where the view reaches beyond the picture.
@@ -62,7 +65,10 @@ class Tmainpinz : public QMainWindow {
   void loadSpriteArt();
   void paintSprite(int X, int Y, bool draw);
   void drawFrame(QPoint a, QPoint b);  // the inverting dotted rubber frame
-  void removeSprite();                 // pointer left the surface
+  void removeSprite();                 // pointer moved onto the strip or a scroll panel
+  void mapdispLeave();                 // pointer left the surface by any way
+  void resaveSpriteBackground();       // after a full redraw of the surface
+  void endZoomRect();                  // drops a zoom rectangle not yet dragged
 
   // --- Control strip ---
   void drawSwatch();
@@ -93,14 +99,21 @@ class Tmainpinz : public QMainWindow {
   void Image4Click();  // about
   void Image3MouseDown(QPoint pos);
   void Image8Click();  // help
+  // The guide in Pinzola's own window (one at a time, not modal).
+  void showGuide(const QString& page);
+  QPointer<Tguide> guideWindow;
   void Image7Click();  // quit
   void FormKeyUp(int key);
+  // Ctrl+V, Ctrl+P, Ctrl+Z, Ctrl+S and Ctrl+O (keys.cpp).
+  void buildShortcuts();
 
   // Defined in mainpinz_files.cpp.
   void openpinzpicClick();
   void opensavedClick();
   void savepinzpicClick();
   void savepinzpicasClick();
+  // Offers to save a changed picture; false when the caller must stop.
+  bool saveChangesFirst();
   void Image1Click();  // colours window
 
   // Defined in mainpinz_paste.cpp.
@@ -197,6 +210,7 @@ class Tmainpinz : public QMainWindow {
  private:
   void buildLayout();
   void buildMenus();
+  void addShortcut(const QKeySequence& key, std::function<void()> run);
   void layoutChildren();
   void FormCreate();
   void FormResize();

@@ -72,6 +72,11 @@ void Tmainpinz::savepinzpicasClick() {
   savePinzolaPictureAs(host);
 }
 
+bool Tmainpinz::saveChangesFirst() {
+  MainHost host(*this);
+  return pz::saveChangesFirst(host);
+}
+
 void Tmainpinz::Image1Click() {
   endPaste();
   takeUndoCopy();

@@ -33,6 +33,7 @@ Rect spriteBlock(const PaintState& st) {
 void Tmainpinz::tpopdelClick() {
   paintSprite(st.pointerPoint.x, st.pointerPoint.y, false);
   clearSelection(st);
+  st.pictureChanged = true;
   showPicture();
   paintSprite(st.pointerPoint.x, st.pointerPoint.y, true);
 }
@@ -101,6 +102,7 @@ void Tmainpinz::drawPastePreview(QPoint surfacePoint) {
 void Tmainpinz::dropPaste(QPoint surfacePoint) {
   if (st.pasteBmp.isNull()) return;
   dropPasteAt(st, {surfacePoint.x(), surfacePoint.y()}, hpos(), vpos());
+  st.pictureChanged = true;
   pastePreview = PastePreview();
 }
 

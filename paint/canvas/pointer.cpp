@@ -52,7 +52,7 @@ void Tmainpinz::mapdispMouseDown(Qt::MouseButton button, int X, int Y) {
   popupzoom->setVisible(rubberLevel(st.zoomState));
   popuppaste->setVisible(clipboardHasImage());
   // Opens where the pointer really is on the screen.
-  QAction* chosen = openMenu(pinzpopup, mapdisp->mapToGlobal(QPoint(X, Y)));
+  QAction* chosen = openMenu(pinzpopup, mapdisp->mapToGlobal(mapdisp->toWidget({X, Y})));
   st.swallowPress = 1;
   dispatchSurfaceMenu(chosen);
 }
@@ -193,7 +193,7 @@ void Tmainpinz::areaSelect(int phase) {
       mapdisp->showAll();
       paintSprite(st.pointerPoint.x, st.pointerPoint.y, true);
       tpopmaketext->setVisible(sp.right - sp.left >= 50 && sp.bottom - sp.top >= 50);
-      QAction* chosen = openMenu(tinypop, mapdisp->mapToGlobal(pointer));
+      QAction* chosen = openMenu(tinypop, mapdisp->mapToGlobal(mapdisp->toWidget(pointer)));
       if (chosen == tpopdel) tpopdelClick();
       else if (chosen == tpopcut) tpopcutClick();
       else if (chosen == tpopcopy) tpopcopyClick();
@@ -214,8 +214,21 @@ void Tmainpinz::popupzoomClick() {
   paintSprite(st.pointerPoint.x, st.pointerPoint.y, true);
 }
 
+void Tmainpinz::endZoomRect() {
+  if (st.currentTool != ToolZoomRect) return;
+  if (st.stroking == 1 && rubberLevel(st.zoomState))
+    drawFrame({st.anchorPoint.x, st.anchorPoint.y}, {st.lastPoint.x, st.lastPoint.y});
+  st.stroking = 0;
+  st.currentTool = st.previousTool;
+  st.cursorKind = st.previousCursorKind;
+  loadSpriteArt();
+}
+
 void Tmainpinz::Label2Click() {
   endPaste();
+  // UNDO right after an open or a save gives back the same picture: that is
+  // no change worth asking about when the child quits.
+  if (!(st.pictureBmp == st.undoBmp)) st.pictureChanged = true;
   bitBlt(st.pictureBmp, 0, 0, st.pictureBmp.width(), st.pictureBmp.height(), &st.undoBmp, 0, 0);
   refreshAll();
 }

@@ -62,6 +62,24 @@ void Tmainpinz::paintSprite(int X, int Y, bool draw) {
   mapdisp->show({sx, sy, sx + 50, sy + 50});
 }
 
+void Tmainpinz::resaveSpriteBackground() {
+  // The surface under the sprite was just redrawn without it: what lies there
+  // now is the background, and the one saved before is stale.
+  if (st.spritePos == Point{0, 0}) return;
+  bitBlt(st.spriteBmp, 100, 0, 50, 50, &mapdisp->surface(), st.spritePos.x, st.spritePos.y);
+}
+
+void Tmainpinz::mapdispLeave() {
+  // The pointer may leave onto a child of the strip (the UNDO label, a zoom
+  // image), another window or a popup menu; none of them reports a move of
+  // its own, so the sprite goes as the pointer goes. Only its block is put
+  // back: a full redraw would wipe a selection frame that a menu is showing.
+  if (st.spriteOnSurface != 1) return;
+  if (st.spritePos != Point{0, 0}) paintSprite(st.spritePos.x, st.spritePos.y, false);
+  st.spritePos = {0, 0};
+  st.spriteOnSurface = 0;
+}
+
 void Tmainpinz::removeSprite() {
   if (st.spriteOnSurface != 1) return;
   paintSprite(st.spritePos.x, st.spritePos.y, false);

@@ -10,6 +10,7 @@
 
 #include "paint/canvas/about.h"
 #include "paint/canvas/artcache.h"
+#include "paint/canvas/guide.h"
 #include "paint/canvas/mainpinz.h"
 #include "paint/canvas/strip.h"
 #include "paint/canvas/toolform.h"
@@ -205,6 +206,9 @@ void Tmainpinz::setUpChosenTool() {
 
 void Tmainpinz::Image2Click() {
   endPaste();
+  // Like a paste, a zoom rectangle not yet dragged ends here; otherwise the
+  // chest would record it as the tool to return to, and it would never end.
+  endZoomRect();
   takeUndoCopy();
   st.previousTool = st.currentTool;
   {
@@ -289,8 +293,17 @@ void Tmainpinz::Image3MouseDown(QPoint pos) {
 }
 
 void Tmainpinz::Image8Click() {
-  // A failure to open the guide is not reported.
-  openWithDesktop(guidePath(st.programDir, currentLanguage()));
+  const QString page = guidePath(st.programDir, currentLanguage());
+  // Where the desktop has nothing to open it with, the guide shows in a
+  // window of our own instead of nothing happening.
+  openWithDesktop(page, this, [this, page] { showGuide(page); });
+}
+
+void Tmainpinz::showGuide(const QString& page) {
+  if (!guideWindow) guideWindow = new Tguide(page, this);
+  guideWindow->show();
+  guideWindow->raise();
+  guideWindow->activateWindow();
 }
 
 void Tmainpinz::Image7Click() {

@@ -7,12 +7,14 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 
 #include "paint/canvas/toolicons.h"
 #include "paint/tools/tool_table.h"
 #include "platform/bmp.h"
 #include "platform/folders.h"
 #include "platform/prompt.h"
+#include "platform/window_buttons.h"
 
 namespace pz {
 
@@ -131,7 +133,9 @@ Ttoolform::Ttoolform(PaintState& st, QWidget* parent) : QDialog(parent), st_(st)
   QFont small = label4->font();
   small.setPixelSize(11);
   label4->setFont(small);
-  label4->setGeometry(252, 232, 119, 37);
+  // The face asked for may fall back to a wider one that needs a fourth line;
+  // the label then grows down towards the hint line instead of cutting it.
+  label4->setGeometry(252, 232, 119, std::clamp(label4->heightForWidth(119), 37, 303 - 19 - 232));
 
   Image21 = new ChestImage(this);
   Image21->setPixmap(QPixmap::fromImage(okArrow()));
@@ -181,6 +185,7 @@ Ttoolform::Ttoolform(PaintState& st, QWidget* parent) : QDialog(parent), st_(st)
 
   shape1->lower();
   selborder->raise();
+  askForBorderButtons(this, BorderButtons::MenuOnly);
 }
 
 ChestImage* Ttoolform::toolImage(int toolId) const {
@@ -196,19 +201,32 @@ void Ttoolform::FormActivate() {
   textureList_.clear();
   for (const QString& name : listFolder(dir, QStringLiteral("bmp"))) textureList_ << dir + QLatin1Char('/') + name;
   Panel1->hide();
-  if (st_.currentTool == ToolTextureBrush) showTexturePanel();
+  // Never a message here: closing it activates the chest again, and a
+  // message from every activation would never let the child out.
+  if (st_.currentTool == ToolTextureBrush) showTexturePanel(false);
   for (const Tool& t : tools_)
     if (t.id == st_.currentTool) selborder->move(t.image->pos());
 }
 
-void Ttoolform::showTexturePanel() {
+void Ttoolform::showTexturePanel(bool mayReport) {
   texturePage_ = 0;
   Panel1->show();
   QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-  fillPage();
+  const QStringList unreadable = fillPage();
+  if (mayReport) reportUnreadable(unreadable);
 }
 
-void Ttoolform::fillPage() {
+void Ttoolform::reportUnreadable(const QStringList& files) {
+  QStringList fresh;
+  for (const QString& f : files)
+    if (!reported_.contains(f)) fresh << f;
+  if (fresh.isEmpty()) return;
+  reported_ << fresh;
+  prompter().info(tr("These textures cannot be read and are left out:") + QLatin1Char('\n') +
+                  fresh.join(QLatin1Char('\n')));
+}
+
+QStringList Ttoolform::fillPage() {
   for (ChestImage* t : timg) {
     t->hide();
     t->clear();
@@ -232,9 +250,8 @@ void Ttoolform::fillPage() {
     t->resize(image.size());
     t->show();
   }
-  if (!unreadable.isEmpty())
-    prompter().info(tr("These textures cannot be read and are left out:\n") +
-                    unreadable.join(QLatin1Char('\n')));
+  unreadableOnPage_ = unreadable;
+  return unreadable;
 }
 
 void Ttoolform::toolImageClick(int toolId) {
@@ -244,7 +261,7 @@ void Ttoolform::toolImageClick(int toolId) {
     return;
   }
   if (ChestImage* img = toolImage(toolId)) selborder->move(img->pos());
-  showTexturePanel();
+  showTexturePanel(true);
 }
 
 void Ttoolform::toolImageMouseMove(int toolId) {
@@ -264,14 +281,14 @@ void Ttoolform::timgClick(int k) {
 void Ttoolform::BitBtn2Click() {
   if (texturePage_ - kPerPage >= 0) {
     texturePage_ -= kPerPage;
-    fillPage();
+    reportUnreadable(fillPage());
   }
 }
 
 void Ttoolform::BitBtn3Click() {
   if (texturePage_ + kPerPage < textureList_.size()) {
     texturePage_ += kPerPage;
-    fillPage();
+    reportUnreadable(fillPage());
   }
 }
 
@@ -298,6 +315,12 @@ void Ttoolform::showEvent(QShowEvent* e) {
   // never activates it.
   activationPending_ = true;
   FormActivate();
+  // Opened with the Texture Brush current: the first page's unreadable
+  // files are named once the chest is on the screen.
+  if (Panel1->isVisible())
+    QTimer::singleShot(0, this, [this] {
+      if (isVisible() && Panel1->isVisible()) reportUnreadable(unreadableOnPage_);
+    });
 }
 
 void Ttoolform::mouseMoveEvent(QMouseEvent* e) {

@@ -81,8 +81,11 @@ class Ttoolform : public QDialog {
   void done(int r) override;  // FormClose
 
  private:
-  void fillPage();
-  void showTexturePanel();
+  // Fills the shown page; returns the files on it that cannot be read.
+  QStringList fillPage();
+  void showTexturePanel(bool mayReport);
+  // Names the unreadable files not yet named in this opening of the chest.
+  void reportUnreadable(const QStringList& files);
 
   PaintState& st_;
   struct Tool {
@@ -94,6 +97,8 @@ class Ttoolform : public QDialog {
   QStringList textureList_;
   int texturePage_ = 0;
   bool activationPending_ = false;  // the first activation after showing was already handled
+  QStringList reported_;            // unreadable textures already named in this opening
+  QStringList unreadableOnPage_;    // those of the page last filled
 };
 
 // The texture the Texture Brush should load when the chest closes: the chosen

@@ -83,6 +83,7 @@ void Tmainpinz::showPicture() {
       break;
     }
   }
+  resaveSpriteBackground();
   mapdisp->showAll();
 }
 

@@ -114,6 +114,6 @@ const std::vector<Color>& favoriteColors() {
   return colors;
 }
 
-Surface builtinPalette() { return paletteGrid(300, 389, 6, 8, favoriteColors(), kBlack, 3); }
+Surface builtinPalette() { return paletteGrid(300, 389, 6, 8, favoriteColors(), kPaletteGutter, 3); }
 
 }  // namespace pz

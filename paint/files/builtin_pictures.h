@@ -25,6 +25,13 @@ QImage previewPlaceholder();
 Surface paletteGrid(int w, int h, int cols, int rows, const std::vector<Color>& colors, Color gapColor,
                     int gap);
 
+// The dark grey between and around palette patches. Never pure black: a
+// click just off a patch would otherwise pick the colour of the drawings'
+// lines, and paint of that colour then stops the bucket like a line does.
+// Every part is 30 or more so that reopening a saved picture, which turns
+// very dark pixels black, leaves it grey too.
+inline constexpr Color kPaletteGutter = rgb(64, 64, 64);
+
 // Pinzola's favourite colours, 6 across and 8 down.
 const std::vector<Color>& favoriteColors();
 

@@ -39,6 +39,7 @@ std::optional<Surface> decodeChosen(FilesHost& host) {
 void replacePicture(PaintState& st, Surface&& picture) {
   st.undoBmp = picture;
   st.pictureBmp = std::move(picture);
+  st.pictureChanged = false;
 }
 
 struct BusyCursor {
@@ -52,7 +53,10 @@ bool writePicture(FilesHost& host, const QString& path) {
   host.takeUndoCopy();
   QString message;
   const bool ok = savePictureJpeg(st.pictureBmp, path, &message);
-  if (!ok) prompter().info(message);
+  if (ok)
+    st.pictureChanged = false;
+  else
+    prompter().info(message);
   st.spritePos = {};
   host.refreshAll();
   return ok;
@@ -68,9 +72,27 @@ QString savedPicturePath(const PaintState& st, const QString& name) {
   return pathOnDisk(st.programDir + kUserFolder, name, QStringLiteral("jpg"));
 }
 
+QString saveFirstQuestion() {
+  return QCoreApplication::translate("Tmainpinz", "Do you want to save your picture first?");
+}
+
+bool saveChangesFirst(FilesHost& host) {
+  PaintState& st = host.state();
+  if (!st.pictureChanged) return true;
+  switch (prompter().ask(saveFirstQuestion())) {
+    case Answer::No: return true;
+    case Answer::Cancel: return false;
+    case Answer::Yes: break;
+  }
+  savePinzolaPicture(host);
+  return !st.pictureChanged;
+}
+
 void openPinzolaPicture(FilesHost& host) {
   PaintState& st = host.state();
-  if (!choosePicture(host, 1)) {
+  // Asked once a picture was chosen and before it is read, so a picture saved
+  // under the name being opened is read as just saved.
+  if (!choosePicture(host, 1) || !saveChangesFirst(host)) {
     host.refreshAll();
     return;
   }
@@ -95,7 +117,7 @@ void openSavedPicture(FilesHost& host) {
     prompter().info(QCoreApplication::translate("pz::Files", kNoSavedPictures));
     return;
   }
-  if (!choosePicture(host, 2)) {
+  if (!choosePicture(host, 2) || !saveChangesFirst(host)) {
     host.refreshAll();
     return;
   }
@@ -117,6 +139,7 @@ void openSavedPicture(FilesHost& host) {
     host.showProgress(QCoreApplication::translate("pz::Files", "%1%").arg(0));
     cleanUpColors(st.pictureBmp, [&host](int percent) { host.showProgress(QCoreApplication::translate("pz::Files", "%1%").arg(percent)); });
     st.undoBmp = st.pictureBmp;
+    st.pictureChanged = false;  // the clean-up is part of opening
     host.hideProgress();
     host.setCaption(QCoreApplication::translate("pz::Files", "Pinzola -- %1").arg(st.pictureName));
   }

@@ -38,6 +38,14 @@ inline const char* const kNoSavedPictures = QT_TRANSLATE_NOOP("pz::Files", "No S
 // The window caption for a picture name ("" = untitled).
 QString captionFor(const QString& pictureName);
 
+// Before the picture is thrown away (quitting, opening another one): when it
+// changed since it was started, opened or saved, asks whether to save it
+// first. Yes runs Save; true when the caller may go on (saved, No, or
+// nothing to save), false when it must stop (Cancel, or the save did not
+// happen: its name window was cancelled, the name refused, the write failed).
+bool saveChangesFirst(FilesHost& host);
+QString saveFirstQuestion();
+
 void openPinzolaPicture(FilesHost& host);
 void openSavedPicture(FilesHost& host);
 void savePinzolaPicture(FilesHost& host);

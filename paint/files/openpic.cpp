@@ -35,9 +35,13 @@ Topenpic::Topenpic(PaintState& st, QWidget* parent)
 
   bmpnames = new QListWidget(this);
   bmpnames->setGeometry(16, 22, 309, 181);
-  connect(bmpnames, &QListWidget::itemClicked, this, [this] { bmpnamesClick(); });
-  // Moving through the list with the keyboard previews too.
-  connect(bmpnames, &QListWidget::currentItemChanged, this, [this] { bmpnamesClick(); });
+  // An entry counts as clicked once it is selected: by a click, or by moving
+  // through the list with the keyboard. Not on the current row alone: the
+  // list makes its first row current when it gets focus, and OK must then
+  // still open nothing.
+  connect(bmpnames, &QListWidget::itemSelectionChanged, this, [this] {
+    if (!bmpnames->selectedItems().isEmpty()) bmpnamesClick();
+  });
 
   Image1 = new QLabel(this);
   Image1->setGeometry(340, 20, 219, 215);
@@ -76,7 +80,10 @@ void Topenpic::FormActivate() {
 }
 
 void Topenpic::bmpnamesClick() {
-  QListWidgetItem* item = bmpnames->currentItem();
+  // The selected entry: while the selection moves, the current row is still
+  // the one left behind.
+  const QList<QListWidgetItem*> selected = bmpnames->selectedItems();
+  QListWidgetItem* item = selected.isEmpty() ? bmpnames->currentItem() : selected.front();
   if (!item) return;
   const QString path = folderOf(st_) + item->data(Qt::UserRole).toString();
   Label1->setText(path);

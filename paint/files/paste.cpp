@@ -163,7 +163,9 @@ std::optional<Surface> pasteImageFromClipboard(QString* error) {
     if (error) *error = QCoreApplication::translate("pz::Files", kPasteTooLargeMessage);
     return std::nullopt;
   }
-  std::optional<Surface> image = clipboardImage();
+  // Qt's own limit on decoded images is far below this program's: lift it
+  // for an image the program can hold.
+  std::optional<Surface> image = clipboardImage(QSize(kMaxPasteSide, kMaxPasteSide));
   if (!image || image->isNull()) {
     if (error) *error = QCoreApplication::translate("pz::Files", kPasteUnreadableMessage);
     return std::nullopt;

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryFile>
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -33,6 +34,11 @@ QString pictureNameProblem(const QString& name) {
       "A picture's name cannot contain \"/\" or control characters and cannot be \".\" or \"..\". "
       "Please choose another name.");
   if (name == QLatin1String(".") || name == QLatin1String("..")) return rules;
+  // Such a name makes a file that the list of saved pictures shows as an
+  // empty line.
+  if (!name.isEmpty() && std::all_of(name.begin(), name.end(), [](QChar c) { return c.isSpace(); }))
+    return QCoreApplication::translate("Tsaveuser",
+                                       "A picture's name cannot be only blanks. Please choose another name.");
   for (QChar c : name)
     if (c == QLatin1Char('/') || c.category() == QChar::Other_Control || c == QChar(0)) return rules;
   // The file name with its extension must fit what the file system takes.

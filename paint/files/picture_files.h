@@ -23,7 +23,8 @@ QString pathOnDisk(const QString& dir, const QString& base, const QString& ext);
 
 // A name typed for a saved picture that cannot be used as one: it would leave
 // user/ ("/", "." or "..") or cannot be a file name (control characters, too
-// long). Empty when the name is fine, else the message to show.
+// long), or one of blanks only, which the list would show as an empty line.
+// Empty when the name is fine, else the message to show.
 QString pictureNameProblem(const QString& name);
 
 // Decodes the picture at `path` (BMP or JPEG). Nothing and a message naming

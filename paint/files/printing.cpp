@@ -27,15 +27,21 @@ QRect printTarget(int w, int h, QSize page) {
 }
 
 bool printPicture(QPrinter& printer, const Surface& picture, QString* error) {
+  useDefaultPrinterIfUnset(printer);
   const QString problem = printerProblem(printer);
   if (!problem.isEmpty()) {
     if (error) *error = problem;
     return false;
   }
+  // The orientation a picture asks for holds for its own page only: the
+  // printer keeps the one chosen in Print Setup for the next picture.
+  const PageOrientation chosen = orientation(printer);
   const PrintLayout layout = printOrientation(picture.width(), picture.height());
   if (layout.setOrientation) setOrientation(printer, layout.orientation);
   const QRect target = printTarget(picture.width(), picture.height(), printableSize(printer));
-  return printSurface(printer, picture, target, error);
+  const bool printed = printSurface(printer, picture, target, error);
+  setOrientation(printer, chosen);
+  return printed;
 }
 
 }  // namespace pz

@@ -12,8 +12,8 @@ namespace pz {
 // (device pixels), and in which orientation the page should be. A picture
 // narrower than tall fills the middle half of the page width at the top of a
 // portrait page; any other is fitted to the page keeping its proportions,
-// centred, on a landscape page when wider than tall (a square one keeps the
-// orientation chosen in the setup dialog).
+// centred, on a landscape page when wider than tall. A square one keeps the
+// orientation chosen in the setup dialog, whatever the picture before needed.
 struct PrintLayout {
   bool setOrientation = false;
   PageOrientation orientation = PageOrientation::Portrait;

@@ -64,8 +64,11 @@ void toolStep(PaintState& st, int x, int y, int phase) {
       sprayPaintMix(st, x, y);
       break;
     default:  // dropper, area select, zoom rectangle, paste, unused values
-      break;
+      return;
   }
+  // Every painting tool may have changed a pixel; whether it really did is
+  // not worth finding out.
+  st.pictureChanged = true;
 }
 
 }  // namespace pz

@@ -45,6 +45,9 @@ struct PaintState {
   int pasteActive = 0;
   int spriteOnSurface = 0;
   int aboutPending = 1;
+  // The picture differs from what was started with, last opened or last
+  // saved: quitting or opening another picture offers to save it first.
+  bool pictureChanged = false;
 
   QString programDir;
   QString paletteName = QStringLiteral("pinzola's favorite colors");

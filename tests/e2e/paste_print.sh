@@ -4,7 +4,11 @@
 # socket, so the machine's printing set-up is left alone), a picture with a
 # red block is printed from the surface menu, and the PDF page is rendered
 # with pdftoppm and checked: one portrait page, the picture fitted to the
-# width and centred, the red block where the picture has it.
+# width and centred, the red block where the picture has it. With a third
+# argument "grey" the queue does not announce colour (as many office and
+# older printers' descriptions do): the page pinz hands to the queue must
+# still carry the red block in colour (what the queue's own filters then
+# make of it is the printer's business), so that page is the one checked.
 source "$(dirname "$0")/lib.sh" "$1" "$2"
 PNG="python3 $(cd "$(dirname "$0")" && pwd)/pngtool.py"
 skip() { echo "paste_print: skipped: $*"; exit 0; }
@@ -17,6 +21,12 @@ PPD=$(ls /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd /usr/share/ppd/cups-pdf/*.ppd 
 
 work_dir
 chmod 755 "$WORK"  # the cups filters run as lp and read the private spool
+if [[ "${3:-colour}" == grey ]]; then
+  sed -e 's/^\*ColorDevice:.*/*ColorDevice: False/' -e 's/^\*DefaultColorSpace:.*/*DefaultColorSpace: Gray/' \
+    "$PPD" > "$WORK/grey.ppd"
+  grep -q "^\*ColorDevice: False" "$WORK/grey.ppd" || skip "the cups-pdf PPD has no ColorDevice line to change"
+  PPD="$WORK/grey.ppd"
+fi
 CUPSD_PID=
 cleanup_print() {
   [[ -n "$CUPSD_PID" ]] && kill "$CUPSD_PID" 2> /dev/null && wait "$CUPSD_PID" 2> /dev/null
@@ -29,6 +39,7 @@ C="$WORK/cups"
 mkdir -p "$C"/{spool,cache,state,log}
 cat > "$C/cupsd.conf" << CONF
 LogLevel warn
+PreserveJobFiles Yes
 Listen $C/cups.sock
 Browsing No
 WebInterface No
@@ -115,6 +126,12 @@ if [[ -z "$pdf" ]]; then
   exit 1
 fi
 cp "$pdf" "$E2E_OUT/paste_print.pdf"
+if [[ "${3:-colour}" == grey ]]; then
+  submitted=$(ls "$C/spool"/d* 2> /dev/null | head -1)
+  [[ -n "$submitted" ]] || { echo "the queue kept no copy of the page it was given" >&2; exit 1; }
+  head -c 5 "$submitted" | grep -q "%PDF" || { echo "the page handed to the queue is not a PDF" >&2; exit 1; }
+  cp "$submitted" "$E2E_OUT/paste_print.pdf"
+fi
 rm -f "$pdf"
 pdftoppm -r 40 -png -singlefile "$E2E_OUT/paste_print.pdf" "$E2E_OUT/paste_print_page"
 python3 - "$E2E_OUT/paste_print_page.png" << PY

@@ -12,6 +12,11 @@ clipboard as image/ppm), so no imaging library is needed.
       AH) of the screen from BEFORE to AFTER exactly as a paste does: the
       bitmap centred on the drop point, its uniform background (three or four
       corners of one colour) transparent, nothing else changed.
+  pixelcheck.py same BEFORE AFTER AX AY AW AH
+      the area (AX, AY, AW, AH) of the screen is the same, pixel for pixel,
+      in BEFORE and AFTER.
+  pixelcheck.py crop SHOT AX AY AW AH OUT
+      writes that area of SHOT as the PPM picture OUT.
   pixelcheck.py kept SAVED REOPENED AX AY AW AH
       the area of REOPENED shows the area of SAVED as a saved picture comes
       back: within what JPEG keeps, near-black made black, near-white white.
@@ -153,12 +158,30 @@ def kept(saved, reopened, ax, ay, aw, ah):
         fail("the reopened picture is not the saved one")
 
 
+def same(before, after, ax, ay, aw, ah):
+    for y in range(ay, ay + ah):
+        if before.row(ax, y, aw) != after.row(ax, y, aw):
+            xs = [x for x in range(ax, ax + aw) if before.px(x, y) != after.px(x, y)]
+            fail(f"screen row {y} changed at {len(xs)} pixels, first at x {xs[0]}: "
+                 f"{before.px(xs[0], y).hex()} became {after.px(xs[0], y).hex()}")
+    print(f"the area {aw} x {ah} at ({ax}, {ay}) is unchanged")
+
+
+def crop(shot, ax, ay, aw, ah, out):
+    rows = b"".join(shot.row(ax, y, aw) for y in range(ay, ay + ah))
+    open(out, "wb").write(b"P6\n%d %d\n255\n" % (aw, ah) + rows)
+
+
 def main():
     cmd, args = sys.argv[1], sys.argv[2:]
     if cmd == "copied":
         copied(Picture(args[0]), Picture(args[1]), int(args[2]), int(args[3]), args[4])
     elif cmd == "pasted":
         pasted(Picture(args[0]), Picture(args[1]), Picture(args[2]), *map(int, args[3:9]))
+    elif cmd == "same":
+        same(Picture(args[0]), Picture(args[1]), *map(int, args[2:6]))
+    elif cmd == "crop":
+        crop(Picture(args[0]), *map(int, args[1:5]), args[5])
     elif cmd == "kept":
         kept(Picture(args[0]), Picture(args[1]), *map(int, args[2:6]))
     else:

@@ -19,6 +19,7 @@
 #include "fx/pamain.h"
 #include "platform/application.h"
 #include "platform/clipboard_metafile.h"
+#include "platform/file_filter.h"
 #include "platform/prompt.h"
 #include "tests/platform/metafile_testing.h"
 
@@ -45,6 +46,13 @@ QByteArray picture(int w, int h) {
   b.rec(0x012D, {2});
   b.rec(0x041B, {h, w / 2, 0, 0});
   return b.placeable(0, 0, w, h, 96);
+}
+
+TEST(MetafileFilter, ShowsPlainPatternsAndMatchesAnyCase) {
+  EXPECT_EQ(metafileFileFilter(), QStringLiteral("Windows Metafiles (*.wmf *.emf)"));
+  for (const char* name : {"PATO.WMF", "chart.emf", "Chart.Emf", "a.wmf"})
+    EXPECT_TRUE(pz::nameFilterMatches(metafileFileFilter(), QString::fromUtf8(name))) << name;
+  EXPECT_FALSE(pz::nameFilterMatches(metafileFileFilter(), QStringLiteral("chart.emf.bak")));
 }
 
 class MetafilePageTest : public ::testing::Test {

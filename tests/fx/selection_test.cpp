@@ -60,11 +60,15 @@ TEST_P(RectCopy, CopiesTheMarkedBlockOfTheView) {
   ASSERT_TRUE(bmp);
   EXPECT_EQ(bmp->width(), c.expect.width());
   EXPECT_EQ(bmp->height(), c.expect.height());
-  // The outline's left column and top row are inside; they were turned white
-  // before the copy (the view's background colour), everything else is the view.
-  for (int y = 1; y < bmp->height(); ++y)
-    for (int x = 1; x < bmp->width(); ++x)
+  // The outline's left column and top row are inside; they show the picture
+  // as it was under the outline, like every other pixel of the block.
+  for (int y = 0; y < bmp->height(); ++y)
+    for (int x = 0; x < bmp->width(); ++x)
       ASSERT_EQ(bmp->pixel(x, y), patternAt(c.expect.left + x, c.expect.top + y)) << x << "," << y;
+  // And the view is back as it was.
+  for (int y = 0; y < rig.view.surface().height(); ++y)
+    for (int x = 0; x < rig.view.surface().width(); ++x)
+      ASSERT_EQ(rig.view.surface().pixel(x, y), patternAt(x, y)) << x << "," << y;
 }
 
 INSTANTIATE_TEST_SUITE_P(Drags, RectCopy,
@@ -79,13 +83,14 @@ TEST(RectSelect, TenByTwentyStartsAtTheViewPixel) {
   rig.view.surface().setPixel(10, 10, 0x123456);  // under the outline's corner
   rig.view.surface().setPixel(11, 11, 0x654321);
   rig.drag(SelectRect, {{10, 10}, {15, 20}, {20, 30}});
-  // The solid outline overwrote (10, 10) in black; the copy turns it white.
+  // The solid outline overwrote (10, 10) in black; the copy gives it back.
   EXPECT_EQ(rig.view.surface().pixel(10, 10), pz::kBlack);
   const auto bmp = rig.group.selectionBitmap();
   ASSERT_TRUE(bmp);
   EXPECT_EQ(bmp->width(), 10);
   EXPECT_EQ(bmp->height(), 20);
-  EXPECT_EQ(bmp->pixel(0, 0), pz::kWhite);
+  EXPECT_EQ(bmp->pixel(0, 0), 0x123456u);
+  EXPECT_EQ(rig.view.surface().pixel(10, 10), 0x123456u);
   EXPECT_EQ(bmp->pixel(1, 1), 0x654321u);
 }
 
@@ -103,6 +108,56 @@ TEST(RectSelect, OutlineIsWhiteAfterEveryCopy) {
     for (int y = 0; y < bmp->height(); ++y)
       for (int x = 0; x < bmp->width(); ++x) ASSERT_EQ(bmp->pixel(x, y), pz::kWhite);
   }
+}
+
+// Pictures a rectangle is copied from: what the view shows must come back
+// exactly, outline pixels included, whatever lies under the outline.
+struct Backdrop {
+  const char* name;
+  pz::Color (*at)(int x, int y);
+};
+class RectCopyOver : public ::testing::TestWithParam<Backdrop> {};
+
+TEST_P(RectCopyOver, ViewAndBitmapShowThePictureBeforeTheOutline) {
+  Rig rig(80, 60, false);
+  pz::Surface& v = rig.view.surface();
+  for (int y = 0; y < 60; ++y)
+    for (int x = 0; x < 80; ++x) v.setPixel(x, y, GetParam().at(x, y));
+  const pz::Surface before = v;
+  rig.group.chooseMode(SelectRect);
+  rig.drag(SelectRect, {{50, 45}, {30, 30}, {12, 20}, {8, 6}});
+  ASSERT_TRUE(rig.group.copyEnabled());
+  for (int round = 0; round < 2; ++round) {  // a second copy takes the same pixels
+    const auto bmp = rig.group.selectionBitmap();
+    ASSERT_TRUE(bmp);
+    EXPECT_TRUE(v == before) << GetParam().name << ", copy " << round;
+    EXPECT_TRUE(*bmp == before.copy({8, 6, 50, 45}, pz::kWhite)) << GetParam().name << ", copy " << round;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pictures, RectCopyOver,
+    ::testing::Values(Backdrop{"white", [](int, int) { return pz::kWhite; }},
+                      Backdrop{"dark", [](int, int) { return pz::Color(0x202020); }},
+                      Backdrop{"black", [](int, int) { return pz::kBlack; }},
+                      // Lettering: black strokes on a coloured ground, some under the outline.
+                      Backdrop{"lettering",
+                               [](int x, int y) { return (x % 7 < 2 || y % 5 == 0) ? pz::kBlack : pz::Color(0x88C826); }},
+                      Backdrop{"pattern", patternAt}),
+    [](const ::testing::TestParamInfo<Backdrop>& i) { return std::string(i.param.name); });
+
+// Something drawn over the outline after it was marked stays on the view.
+TEST(RectSelect, DrawingOverTheOutlineIsKept) {
+  Rig rig(60, 60, false);
+  rig.view.surface().fill(0x404040);
+  rig.drag(SelectRect, {{10, 10}, {30, 30}, {40, 40}});
+  rig.view.surface().setPixel(10, 20, 0x0000FF);  // on the left column
+  rig.view.surface().setPixel(25, 40, 0x00FF00);  // on the bottom row
+  ASSERT_TRUE(rig.group.selectionBitmap());
+  EXPECT_EQ(rig.view.surface().pixel(10, 20), 0x0000FFu);
+  EXPECT_EQ(rig.view.surface().pixel(25, 40), 0x00FF00u);
+  EXPECT_EQ(rig.view.surface().pixel(10, 10), 0x404040u);
+  EXPECT_EQ(rig.view.surface().pixel(40, 25), 0x404040u);
 }
 
 TEST(RectSelect, BandMovesWithoutLeavingMarks) {

@@ -47,6 +47,27 @@ TEST_P(LaunchTest, ChoosesOnePageOrRefuses) {
   }
 }
 
+// The control column of each page is silver, also where no control covers it.
+class ControlColumn : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(ControlColumn, IsSilver) {
+  pz::ScriptedPrompter prompts;
+  Tpamain w({QString::fromLatin1(GetParam())});
+  w.resize(634, 460);
+  w.show();
+  w.FormActivate();
+  QWidget* column = w.st.pageMode == PageVideo  ? w.TabSheet1->avictrlpanel
+                    : w.st.pageMode == PageText ? w.TabSheet2->Panel6
+                                                : w.TabSheet3->wmfctrlpanel;
+  const QImage shot = w.grab().toImage();
+  const QPoint corner = column->mapTo(&w, QPoint(column->width() - 4, 3));
+  EXPECT_EQ(shot.pixel(corner) & 0xFFFFFF, 0xC0C0C0u) << GetParam();
+  const QPoint low = column->mapTo(&w, QPoint(column->width() - 4, column->height() - 4));
+  EXPECT_EQ(shot.pixel(low) & 0xFFFFFF, 0xC0C0C0u) << GetParam();
+}
+
+INSTANTIATE_TEST_SUITE_P(Pages, ControlColumn, ::testing::Values("A", "T", "W"));
+
 INSTANTIATE_TEST_SUITE_P(
     Letters, LaunchTest,
     ::testing::Values(LaunchCase{{"A"}, PageVideo}, LaunchCase{{"T"}, PageText}, LaunchCase{{"W"}, PageMetafile},

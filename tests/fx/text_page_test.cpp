@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QPainter>
+#include <QSet>
 #include <gtest/gtest.h>
 
 #include "fx/areaselect.h"
@@ -189,25 +190,28 @@ TEST_F(TextPageTest, SnapshotSmallerThanTheCanvasLeavesWhite) {
   EXPECT_EQ(canvas().pixel(canvas().width() - 1, canvas().height() - 1), pz::kWhite);
 }
 
-TEST_F(TextPageTest, RectangleCopyLeavesTheOutlineWhite) {
+// The outline crosses the lettering; the copy and the canvas afterwards show
+// the lettering as it was, not a white frame.
+TEST_F(TextPageTest, RectangleCopyGivesBackThePixelsUnderTheOutline) {
   chooseEffect(EffectBlockShadow);
   dragOnCanvas({30, 30}, {500, 120});
   page->textselect->rectButton->click();
   EXPECT_EQ(w.st.text.textTool, SelectRect);
   EXPECT_TRUE(page->textselect->arrow->isVisible());
   EXPECT_FALSE(page->textarrow->isVisible());
-  dragOnCanvas({20, 150}, {520, 10});
+  const pz::Surface before = canvas();
+  int letteringUnderOutline = 0;
+  for (int x = 20; x <= 520; ++x) letteringUnderOutline += before.pixel(x, 60) != pz::kWhite;
+  ASSERT_GT(letteringUnderOutline, 10);  // the outline's row at y = 60 crosses the lettering
+  dragOnCanvas({20, 150}, {520, 60});
   EXPECT_EQ(canvas().pixel(20, 150), pz::kBlack);
-  EXPECT_EQ(canvas().pixel(300, 10), pz::kBlack);
+  EXPECT_EQ(canvas().pixel(300, 60), pz::kBlack);
   const auto bmp = page->textselect->selectionBitmap();
   ASSERT_TRUE(bmp);
   EXPECT_EQ(bmp->width(), 500);
-  EXPECT_EQ(bmp->height(), 140);
-  for (int x = 20; x <= 520; ++x) {
-    EXPECT_EQ(canvas().pixel(x, 10), pz::kWhite);
-    EXPECT_EQ(canvas().pixel(x, 150), pz::kWhite);
-  }
-  EXPECT_EQ(bmp->pixel(0, 0), pz::kWhite);
+  EXPECT_EQ(bmp->height(), 90);
+  EXPECT_TRUE(canvas() == before);
+  EXPECT_TRUE(*bmp == before.copy({20, 60, 520, 150}, pz::kWhite));
 }
 
 TEST_F(TextPageTest, EffectAfterARectangleKeepsTheMarkedArea) {
@@ -266,6 +270,44 @@ TEST_F(TextPageTest, ArrowKeysInTheTextBoxOnlyMoveTheCaret) {
   QApplication::sendEvent(page->usertext, &left);
   EXPECT_EQ(page->usertext->cursorPosition(), 2);
   EXPECT_FALSE(w.FormKeyDown(Qt::Key_Right));
+}
+
+TEST(FaceNames, EachFamilyOnceByItsOwnName) {
+  // What the font database reports where fonts of one family come from
+  // several foundries, and fontconfig's generic names.
+  const QStringList families{QStringLiteral("Nimbus Sans [urw]"), QStringLiteral("C059 [UKWN]"),
+                             QStringLiteral("Nimbus Sans [URW ]"), QStringLiteral("C059 [urw]"),
+                             QStringLiteral("DejaVu Sans"),        QStringLiteral("Sans Serif"),
+                             QStringLiteral("Nimbus Sans [UKWN]"), QStringLiteral("Nimbus Sans Narrow [urw]"),
+                             QStringLiteral("aegean"),             QStringLiteral("Monospace")};
+  const auto drawnIn = [](const QString& name) {
+    if (name == QStringLiteral("Sans Serif")) return QStringLiteral("DejaVu Sans");
+    if (name == QStringLiteral("Monospace")) return QStringLiteral("DejaVu Sans Mono");
+    return name;
+  };
+  const QStringList want{QStringLiteral("aegean"), QStringLiteral("C059"), QStringLiteral("DejaVu Sans"),
+                         QStringLiteral("Nimbus Sans"), QStringLiteral("Nimbus Sans Narrow")};
+  EXPECT_EQ(faceNames(families, drawnIn), want);
+  const struct {
+    const char *in, *out;
+  } rows[] = {{"C059 [UKWN]", "C059"}, {"Nimbus Sans [URW ]", "Nimbus Sans"}, {"DejaVu Sans", "DejaVu Sans"},
+              {"Odd [Name] Sans", "Odd [Name] Sans"}};
+  for (const auto& r : rows) EXPECT_EQ(familyWithoutFoundry(QString::fromUtf8(r.in)), QString::fromUtf8(r.out));
+}
+
+// The installed families: once each, no foundry, each name drawn in its own face.
+TEST_F(TextPageTest, FaceListShowsEachInstalledFamilyOnce) {
+  FaceList* list = page->flistbox;
+  QSet<QString> seen;
+  for (int i = 0; i < list->count(); ++i) {
+    const QString name = list->itemText(i);
+    EXPECT_FALSE(name.contains(QLatin1Char('['))) << name.toStdString();
+    EXPECT_FALSE(seen.contains(name.toCaseFolded())) << name.toStdString();
+    seen.insert(name.toCaseFolded());
+    EXPECT_EQ(matchedFamily(name), name);
+  }
+  EXPECT_TRUE(seen.contains(QStringLiteral("dejavu sans")));
+  EXPECT_TRUE(seen.contains(QStringLiteral("liberation sans")));
 }
 
 TEST_F(TextPageTest, FaceListIsSortedAndDrawnByTheProgram) {

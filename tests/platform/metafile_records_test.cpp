@@ -1,6 +1,8 @@
 // The pitfalls of real files, each in a picture of a few records.
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "platform/metafile.h"
 #include "platform/metafile_dib.h"
 #include "tests/platform/metafile_testing.h"
@@ -296,6 +298,63 @@ TEST(MetafileRecords, OpaqueBackgroundFillsBehindText) {
   int red = 0;
   for (int x = box.left; x < box.right; ++x) red += s.pixel(x, box.top) == rgb(255, 0, 0);
   EXPECT_GT(red, box.width() / 2);
+}
+
+// A monochrome pattern brush whose bitmap carries cyan and teal in its colour
+// table, as a plotting program writes one: its 0 bits take the text colour and
+// its 1 bits the background colour. Two of the eight pattern rows are 0 bits.
+TEST(MetafileRecords, MonochromeBrushTakesTextAndBackgroundColours) {
+  const struct {
+    const char* name;
+    std::optional<Color> text, back;  // COLORREFs set before the fill; none: the defaults
+    Color zero, one;
+  } rows[] = {{"defaults", std::nullopt, std::nullopt, kBlack, kWhite},
+              {"red on blue", rgb(255, 0, 0), rgb(0, 0, 255), rgb(255, 0, 0), rgb(0, 0, 255)},
+              {"white on black", kWhite, kBlack, kWhite, kBlack}};
+  for (const auto& r : rows) {
+    EmfBuilder e(64, 64);
+    Words brush;
+    brush.u32(1).u32(0).u32(32).u32(48).u32(80).u32(32);                 // slot, usage, offsets and sizes
+    brush.u32(40).u32(8).u32(8).u16(1).u16(1).u32(0).u32(32).u32(0).u32(0).u32(2).u32(0);
+    brush.bytes(QByteArray::fromHex("ffff0000" "80800000"));           // cyan, teal
+    for (int y = 0; y < 8; ++y) brush.bytes(QByteArray::fromHex(y % 4 == 1 ? "00000000" : "ff000000"));
+    e.raw(93, brush.b);
+    if (r.text) e.rec(24, {qint32(*r.text)});
+    if (r.back) e.rec(25, {qint32(*r.back)});
+    e.rec(37, {1});
+    e.rec(37, {qint32(0x80000008)});  // NULL_PEN
+    e.rec(43, {0, 0, 65, 65});
+    const Surface s = playEmf(e, 64, 64);
+    int zero = 0, one = 0, other = 0;
+    for (int y = 0; y < 64; ++y)
+      for (int x = 0; x < 64; ++x) {
+        const Color c = s.pixel(x, y);
+        zero += c == r.zero;
+        one += c == r.one;
+        other += c != r.zero && c != r.one;
+      }
+    EXPECT_EQ(other, 0) << r.name;
+    EXPECT_EQ(zero, 64 * 64 / 4) << r.name;
+    EXPECT_EQ(one, 64 * 64 * 3 / 4) << r.name;
+  }
+}
+
+// Only 1-bit bitmaps are read as bits; a header claiming more than the record
+// holds is refused rather than read past.
+TEST(MetafileRecords, MonochromeBitsOnlyFromWholeOneBitHeaders) {
+  Words one, four, longHeader;
+  one.u32(40).u32(8).u32(1).u16(1).u16(1).u32(0).u32(4).u32(0).u32(0).u32(2).u32(0);
+  four.u32(40).u32(8).u32(1).u16(1).u16(4).u32(0).u32(4).u32(0).u32(0).u32(0).u32(0);
+  longHeader.u32(1000).u32(8).u32(1).u16(1).u16(1).u32(0).u32(4).u32(0).u32(0).u32(2).u32(0);
+  const QByteArray bits = QByteArray::fromHex("0f000000");
+  const mf::Bytes b{reinterpret_cast<const uchar*>(bits.constData()), bits.size()};
+  auto view = [](const Words& w) { return mf::Bytes{reinterpret_cast<const uchar*>(w.b.constData()), w.b.size()}; };
+  const QImage img = mf::decodeMonoDibBits(view(one), b);
+  ASSERT_FALSE(img.isNull());
+  EXPECT_EQ(img.pixel(0, 0) & 0xFFFFFF, 0u);
+  EXPECT_EQ(img.pixel(7, 0) & 0xFFFFFF, 0xFFFFFFu);
+  EXPECT_TRUE(mf::decodeMonoDibBits(view(four), b).isNull());
+  EXPECT_TRUE(mf::decodeMonoDibBits(view(longHeader), b).isNull());
 }
 
 }  // namespace

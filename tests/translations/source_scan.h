@@ -96,7 +96,8 @@ inline std::vector<Literal> unmarkedUserTexts(const QString& source) {
       QStringLiteral("setFamily"),     QStringLiteral("setApplicationName"), QStringLiteral("QKeySequence"),
       QStringLiteral("qEnvironmentVariable"), QStringLiteral("qgetenv"),     QStringLiteral("startsWith"),
       QStringLiteral("endsWith"),      QStringLiteral("memcmp"),            QStringLiteral("static_assert"),
-      QStringLiteral("fprintf"),       QStringLiteral("findChild")};
+      QStringLiteral("fprintf"),       QStringLiteral("findChild"),
+      QStringLiteral("replace")};  // edits of markup, not texts
   // Proper names and fixed markers that stay as they are in every language.
   static const QSet<QString> allowed = {
       QStringLiteral("PINZOLA"),         QStringLiteral("PINZOLA 1.0"),   QStringLiteral("PinzFX"),

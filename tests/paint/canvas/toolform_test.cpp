@@ -278,11 +278,56 @@ TEST(Chest, UnreadableTextureShowsNoThumbnailAndCannotBeChosen) {
   Ttoolform& f = chest.open();
   ASSERT_EQ(f.textureList().size(), 1);
   EXPECT_EQ(shownThumbnails(f), 0);
+  QCoreApplication::processEvents();  // named once the chest is on the screen
   ASSERT_EQ(chest.prompts.shown.size(), 1) << "the page says which texture it left out";
   EXPECT_TRUE(chest.prompts.shown[0].contains(chest.folder.textures() + "/broken.bmp"));
   f.timgClick(1);
   EXPECT_TRUE(f.isVisible());
   EXPECT_TRUE(chest.st.textureFile.isEmpty());
+}
+
+void activate(Ttoolform& f) {
+  QEvent e(QEvent::WindowActivate);
+  QApplication::sendEvent(&f, &e);
+}
+
+void writeGarbage(const QString& path) {
+  QFile bad(path);
+  ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+  bad.write("not a bitmap at all");
+}
+
+// Closing the message activates the chest again: if an activation named the
+// file, the child could never get out.
+TEST(Chest, AnUnreadableTextureIsNamedOncePerOpeningAndNeverOnActivation) {
+  Chest chest(13, ToolWaterPen);
+  writeGarbage(chest.folder.textures() + "/broken.bmp");
+  Ttoolform& f = chest.open();
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(chest.prompts.shown.isEmpty()) << "no texture page is shown";
+
+  click(f.toolImage(ToolTextureBrush));
+  // Wherever the folder listing put it, one page names it the first time.
+  click(f.BitBtn3);
+  ASSERT_EQ(chest.prompts.shown.size(), 1);
+  EXPECT_TRUE(chest.prompts.shown[0].startsWith("These textures cannot be read and are left out:"));
+  EXPECT_TRUE(chest.prompts.shown[0].contains(chest.folder.textures() + "/broken.bmp"));
+  for (int i = 0; i < 4; ++i) activate(f);
+  click(f.toolImage(ToolTextureBrush));
+  click(f.BitBtn3);
+  click(f.BitBtn2);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(chest.prompts.shown.size(), 1);
+  EXPECT_TRUE(f.isVisible());
+
+  // The next opening names it again, once.
+  f.close();
+  Ttoolform& again = chest.open();
+  for (int i = 0; i < 3; ++i) activate(again);
+  QCoreApplication::processEvents();
+  click(again.BitBtn3);
+  click(again.BitBtn2);
+  EXPECT_EQ(chest.prompts.shown.size(), 2);
 }
 
 // The Texture Brush must always get a brush it can load.

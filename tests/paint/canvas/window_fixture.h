@@ -34,8 +34,11 @@ class MainWindowTest : public ::testing::Test {
     win->resize(surfaceW + 25, surfaceH + 87 + 25);
     win->show();
     settle();
-    ASSERT_EQ(win->mapdisp->surface().width(), surfaceW);
-    ASSERT_EQ(win->mapdisp->surface().height(), surfaceH);
+    // On a scaled screen (QT_SCALE_FACTOR) the surface has whole device
+    // pixels per picture pixel, so its size in its own pixels differs.
+    const double s = win->mapdisp->surfaceScale();
+    ASSERT_EQ(win->mapdisp->surface().width(), int(surfaceW * s + 1e-6));
+    ASSERT_EQ(win->mapdisp->surface().height(), int(surfaceH * s + 1e-6));
   }
   void settle() {
     for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();

@@ -222,5 +222,50 @@ TEST(OpenWindow, ListsEachModeAndShowsThePathClicked) {
   EXPECT_EQ(saved.bmpnames->item(0)->text(), "saved");
 }
 
+// The list makes a row current when it gets focus (from the keyboard or
+// from the window becoming active); that is not a choice of the child's.
+TEST(OpenWindow, FocusAloneChoosesNothingAndTheKeysPreviewTheRowMovedTo) {
+  FakeHost h;
+  for (const char* name : {"ant", "bee", "cow"})
+    ASSERT_TRUE(writeBmp24(h.folder("bmps") + name + ".bmp", patterned(40, 40, kBlack)));
+  h.st.openMode = 1;
+  Topenpic w(h.st);
+  const QImage placeholder = w.Image1->pixmap().toImage();
+  for (Qt::FocusReason why : {Qt::TabFocusReason, Qt::ActiveWindowFocusReason, Qt::OtherFocusReason}) {
+    QFocusEvent in(QEvent::FocusIn, why);
+    QApplication::sendEvent(w.bmpnames, &in);
+    EXPECT_EQ(w.Label1->text(), "") << why;
+    EXPECT_EQ(w.Image1->pixmap().toImage(), placeholder) << why;
+  }
+  ASSERT_EQ(w.bmpnames->currentRow(), 0) << "the list made its first row current";
+
+  // Down from there: the second row is the one chosen and previewed.
+  QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+  QApplication::sendEvent(w.bmpnames, &down);
+  const QString second = w.bmpnames->item(1)->text();
+  EXPECT_EQ(w.Label1->text(), h.folder("bmps") + second + ".bmp");
+  EXPECT_NE(w.Image1->pixmap().toImage(), placeholder);
+  w.Image2Click();
+  EXPECT_EQ(h.st.chosenPicture, h.folder("bmps") + second + ".bmp");
+}
+
+TEST(OpenWindow, OkAfterTheListGotFocusOpensNothing) {
+  FakeHost h;
+  ASSERT_TRUE(writeBmp24(h.folder("bmps") + "dog.bmp", patterned(100, 100, kBlack)));
+  h.st.pictureBmp = patterned(800, 800, rgb(0, 200, 0));
+  h.st.pictureName = "mine";
+  const Surface before = h.st.pictureBmp;
+  h.onModal = [](QDialog* d) {
+    auto* w = dynamic_cast<Topenpic*>(d);
+    QFocusEvent in(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(w->bmpnames, &in);
+    w->Image2Click();
+  };
+  openPinzolaPicture(h);
+  EXPECT_EQ(h.st.pictureBmp, before);
+  EXPECT_EQ(h.st.pictureName, "mine");
+  EXPECT_TRUE(h.captions.isEmpty());
+}
+
 }  // namespace
 }  // namespace pz::testing

@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QImageReader>
 #include <QMimeData>
 #include <gtest/gtest.h>
 
@@ -199,6 +200,56 @@ TEST(Paste, RefusesAClipboardImageLargerThanAnyPicture) {
       EXPECT_EQ(error, QString::fromLatin1(kPasteTooLargeMessage));
     }
   }
+}
+
+// Another program's PNG as it arrives from the X11 clipboard: the bytes
+// only, decoded by Qt's image readers when the image is asked for, so Qt's
+// own limit on decoded images applies.
+class EncodedOnly : public QMimeData {
+ public:
+  explicit EncodedOnly(QByteArray png) : png_(std::move(png)) {}
+  QStringList formats() const override { return {QStringLiteral("image/png"), kImage}; }
+  bool hasFormat(const QString& f) const override { return formats().contains(f); }
+
+ protected:
+  QVariant retrieveData(const QString& f, QMetaType) const override {
+    if (f == kImage) return QImage::fromData(png_, "PNG");
+    if (f == QLatin1String("image/png")) return png_;
+    return {};
+  }
+
+ private:
+  inline static const QString kImage = QStringLiteral("application/x-qt-image");
+  QByteArray png_;
+};
+
+TEST(Paste, ReadsAnotherProgramsPngUpToTheProgramsOwnLimit) {
+  struct Row {
+    int w, h;
+    bool accepted;
+  };
+  const int qtLimit = QImageReader::allocationLimit();
+  for (Row r : {Row{6000, 6000, true}, Row{16000, 2, true}, Row{16001, 2, false}}) {
+    QImage img(r.w, r.h, QImage::Format_RGB32);
+    img.fill(Qt::red);
+    QByteArray png;
+    QBuffer buf(&png);
+    buf.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(img.save(&buf, "PNG"));
+    img = QImage();
+    QGuiApplication::clipboard()->setMimeData(new EncodedOnly(png));
+    QString error;
+    std::optional<Surface> s = pasteImageFromClipboard(&error);
+    ASSERT_EQ(bool(s), r.accepted) << r.w << "x" << r.h << ": " << error.toStdString();
+    if (s) {
+      EXPECT_EQ(s->width(), r.w);
+      EXPECT_EQ(s->pixel(r.w - 1, r.h - 1), kRed);
+    } else {
+      EXPECT_EQ(error, QString::fromLatin1(kPasteTooLargeMessage));
+    }
+    EXPECT_EQ(QImageReader::allocationLimit(), qtLimit) << "Qt's limit is lifted only for the read";
+  }
+  QGuiApplication::clipboard()->clear();
 }
 
 TEST(Paste, TheSizeIsReadFromTheEncodedImageBeforeDecoding) {

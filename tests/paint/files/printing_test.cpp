@@ -4,12 +4,17 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QImage>
+#include <vector>
 #include <gtest/gtest.h>
 
 #include "paint/files/printing.h"
 
 namespace pz {
 namespace {
+
+// These tests never reach the machine's print queues: the printing system is
+// pointed at a server that does not exist before anything asks it.
+[[maybe_unused]] const bool kNoPrintServer = qputenv("CUPS_SERVER", "/nonexistent/pinz-tests-cups.sock");
 
 struct TargetCase {
   const char* name;
@@ -69,7 +74,8 @@ TEST(PrintPicture, A600By800PictureFillsTheMiddleHalfOfTheTopOfThePage) {
   const Surface before = picture;
   QString error;
   ASSERT_TRUE(printPicture(printer, picture, &error)) << error.toStdString();
-  EXPECT_EQ(printableSize(printer), QSize(4800, 6000));
+  // The page was portrait (below); the printer is back to what was chosen.
+  EXPECT_EQ(printableSize(printer), QSize(6000, 4800));
   EXPECT_TRUE(picture == before);
 
   if (QStandardPaths::findExecutable("pdftoppm").isEmpty()) GTEST_SKIP() << "pdftoppm is not installed";
@@ -89,6 +95,83 @@ TEST(PrintPicture, A600By800PictureFillsTheMiddleHalfOfTheTopOfThePage) {
   EXPECT_TRUE(white(58, 80));
   EXPECT_TRUE(white(182, 80));
   EXPECT_TRUE(white(120, 162));
+}
+
+// The page pdftoppm renders at 30 dpi, or a null image without pdftoppm.
+QImage renderPage(const QString& pdf, const QString& stem) {
+  if (QStandardPaths::findExecutable("pdftoppm").isEmpty()) return {};
+  if (QProcess::execute("pdftoppm", {"-r", "30", "-png", "-singlefile", pdf, stem}) != 0) return {};
+  return QImage(stem + ".png");
+}
+
+TEST(PrintPicture, AsksForColourOnAQueueThatWouldPrintGrey) {
+  QTemporaryDir dir;
+  const QString pdf = dir.path() + "/page.pdf";
+  QPrinter printer(QPrinter::HighResolution);
+  makePdfPrinter(printer, pdf);
+  printer.setColorMode(QPrinter::GrayScale);  // what a queue without colour announces
+  QString error;
+  ASSERT_TRUE(printPicture(printer, Surface(600, 800, 0x0000FF), &error)) << error.toStdString();
+  EXPECT_EQ(printer.colorMode(), QPrinter::Color);
+  const QImage page = renderPage(pdf, dir.path() + "/page");
+  if (page.isNull()) GTEST_SKIP() << "pdftoppm is not installed";
+  const QRgb c = page.pixel(120, 80);
+  EXPECT_TRUE(qRed(c) > 200 && qGreen(c) < 60 && qBlue(c) < 60) << std::hex << c;
+}
+
+// What the page of each print looks like after the user chose an
+// orientation in Print Setup: a square picture never inherits what a wide or
+// tall one before it needed.
+struct OrientationCase {
+  const char* name;
+  PageOrientation chosen;
+  std::vector<QSize> pictures;
+  std::vector<bool> landscapePages;
+};
+
+class PrintOrientationSequence : public ::testing::TestWithParam<OrientationCase> {};
+
+TEST_P(PrintOrientationSequence, EachPageHasItsOwnOrientationAndTheSetupChoiceStays) {
+  const OrientationCase& c = GetParam();
+  QTemporaryDir dir;
+  QPrinter printer(QPrinter::HighResolution);
+  makePdfPrinter(printer, dir.path() + "/unused.pdf");
+  setOrientation(printer, c.chosen);
+  for (size_t i = 0; i < c.pictures.size(); ++i) {
+    SCOPED_TRACE(i);
+    const QString pdf = dir.path() + QStringLiteral("/page%1.pdf").arg(i);
+    printer.setOutputFileName(pdf);
+    QString error;
+    ASSERT_TRUE(printPicture(printer, Surface(c.pictures[i].width(), c.pictures[i].height()), &error))
+        << error.toStdString();
+    EXPECT_EQ(orientation(printer), c.chosen);
+    const QImage page = renderPage(pdf, dir.path() + QStringLiteral("/page%1").arg(i));
+    if (page.isNull()) continue;
+    EXPECT_EQ(page.width() > page.height(), c.landscapePages[i]) << page.width() << "x" << page.height();
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Setup, PrintOrientationSequence,
+    ::testing::Values(
+        OrientationCase{"portrait_chosen_wide_then_square",
+                        PageOrientation::Portrait,
+                        {{800, 400}, {800, 800}},
+                        {true, false}},
+        OrientationCase{"landscape_chosen_tall_then_square",
+                        PageOrientation::Landscape,
+                        {{400, 800}, {800, 800}, {900, 500}, {800, 800}},
+                        {false, true, true, true}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// No queue can be reached from these tests (see the top of the file): the
+// printer object Qt makes then is its file-less PDF stand-in.
+TEST(PrintPicture, WithNoPrinterAtAllGivesThePrinterErrorNotAFileError) {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  QString error;
+  EXPECT_FALSE(printPicture(printer, Surface(800, 800), &error));
+  EXPECT_EQ(error, QStringLiteral("There is no default printer currently selected."));
 }
 
 TEST(PrintPicture, WithoutAUsablePrinterSaysSoAndPrintsNothing) {

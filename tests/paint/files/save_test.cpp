@@ -99,7 +99,9 @@ TEST(SaveAs, CancelPutsTheRememberedNameBack) {
 
 TEST(SaveAs, NamesThatCannotBeAFileInUserAreRefused) {
   const QString bad[] = {"../escape", "a/b", ".", "..", QString("tab\there"), QString("new\nline"),
-                         QString(300, QChar('x'))};
+                         QString(300, QChar('x')),
+                         // Blanks only: listed as an empty line.
+                         " ", "   ", QString(2, QChar(0x00A0))};
   for (const QString& name : bad) {
     FakeHost h;
     h.st.pictureName = "mine";

@@ -20,6 +20,7 @@ TEST_P(ToolsWithoutAStep, ChangeNothingAndDrawNoRandomNumbers) {
   toolStep(st, 12, 10, PhaseDrag);
   EXPECT_EQ(countDifferent(before, st.pictureBmp), 0);
   EXPECT_EQ(randomState(), 1u);
+  EXPECT_FALSE(st.pictureChanged) << "nothing to offer a save for";
 }
 INSTANTIATE_TEST_SUITE_P(Ids, ToolsWithoutAStep,
                          ::testing::Values(0, 2, 5, 6, 8, 10, 12, 13, 28, -1, 1000, ToolAreaSelect, ToolDropper,
