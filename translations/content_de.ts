@@ -163,5 +163,213 @@
         <source>turtle</source>
         <translation>Schildkröte</translation>
     </message>
+    <message>
+        <source>apple (easy)</source>
+        <translation>Apfel (leicht)</translation>
+    </message>
+    <message>
+        <source>ball (easy)</source>
+        <translation>Ball (leicht)</translation>
+    </message>
+    <message>
+        <source>car (easy)</source>
+        <translation>Auto (leicht)</translation>
+    </message>
+    <message>
+        <source>christmas eve (detailed)</source>
+        <translation>Heiligabend (knifflig)</translation>
+    </message>
+    <message>
+        <source>clown (easy)</source>
+        <translation>Clown (leicht)</translation>
+    </message>
+    <message>
+        <source>coral reef (detailed)</source>
+        <translation>Korallenriff (knifflig)</translation>
+    </message>
+    <message>
+        <source>dragon with scales (detailed)</source>
+        <translation>Drache mit Schuppen (knifflig)</translation>
+    </message>
+    <message>
+        <source>duck (easy)</source>
+        <translation>Ente (leicht)</translation>
+    </message>
+    <message>
+        <source>fairy tale castle (detailed)</source>
+        <translation>Märchenschloss (knifflig)</translation>
+    </message>
+    <message>
+        <source>farm (detailed)</source>
+        <translation>Bauernhof (knifflig)</translation>
+    </message>
+    <message>
+        <source>fire station (detailed)</source>
+        <translation>Feuerwache (knifflig)</translation>
+    </message>
+    <message>
+        <source>fish (easy)</source>
+        <translation>Fisch (leicht)</translation>
+    </message>
+    <message>
+        <source>flower in a pot (easy)</source>
+        <translation>Blume im Topf (leicht)</translation>
+    </message>
+    <message>
+        <source>house (easy)</source>
+        <translation>Haus (leicht)</translation>
+    </message>
+    <message>
+        <source>jungle (detailed)</source>
+        <translation>Dschungel (knifflig)</translation>
+    </message>
+    <message>
+        <source>mosaic (detailed)</source>
+        <translation>Mosaik (knifflig)</translation>
+    </message>
+    <message>
+        <source>pirate ship</source>
+        <translation>Piratenschiff</translation>
+    </message>
+    <message>
+        <source>planets and astronaut (detailed)</source>
+        <translation>Planeten und Astronaut (knifflig)</translation>
+    </message>
+    <message>
+        <source>princess</source>
+        <translation>Prinzessin</translation>
+    </message>
+    <message>
+        <source>rocket (easy)</source>
+        <translation>Rakete (leicht)</translation>
+    </message>
+    <message>
+        <source>sailing boat (easy)</source>
+        <translation>Segelboot (leicht)</translation>
+    </message>
+    <message>
+        <source>snowman (easy)</source>
+        <translation>Schneemann (leicht)</translation>
+    </message>
+    <message>
+        <source>sun (easy)</source>
+        <translation>Sonne (leicht)</translation>
+    </message>
+    <message>
+        <source>teddy bear (easy)</source>
+        <translation>Teddybär (leicht)</translation>
+    </message>
+    <message>
+        <source>town street (detailed)</source>
+        <translation>Straße in der Stadt (knifflig)</translation>
+    </message>
+    <message>
+        <source>world map (detailed)</source>
+        <translation>Weltkarte (knifflig)</translation>
+    </message>
+    <message>
+        <source>autumn leaf</source>
+        <translation>Herbstblatt</translation>
+    </message>
+    <message>
+        <source>bee</source>
+        <translation>Biene</translation>
+    </message>
+    <message>
+        <source>bus</source>
+        <translation>Bus</translation>
+    </message>
+    <message>
+        <source>christmas tree</source>
+        <translation>Tannenbaum</translation>
+    </message>
+    <message>
+        <source>crab</source>
+        <translation>Krebs</translation>
+    </message>
+    <message>
+        <source>elephant</source>
+        <translation>Elefant</translation>
+    </message>
+    <message>
+        <source>fire engine</source>
+        <translation>Feuerwehr</translation>
+    </message>
+    <message>
+        <source>flying saucer</source>
+        <translation>Ufo</translation>
+    </message>
+    <message>
+        <source>frog</source>
+        <translation>Frosch</translation>
+    </message>
+    <message>
+        <source>helicopter</source>
+        <translation>Hubschrauber</translation>
+    </message>
+    <message>
+        <source>kite</source>
+        <translation>Drachen</translation>
+    </message>
+    <message>
+        <source>lion</source>
+        <translation>Löwe</translation>
+    </message>
+    <message>
+        <source>magic wand</source>
+        <translation>Zauberstab</translation>
+    </message>
+    <message>
+        <source>mushroom</source>
+        <translation>Pilz</translation>
+    </message>
+    <message>
+        <source>octopus</source>
+        <translation>Krake</translation>
+    </message>
+    <message>
+        <source>penguin</source>
+        <translation>Pinguin</translation>
+    </message>
+    <message>
+        <source>planet</source>
+        <translation>Planet</translation>
+    </message>
+    <message>
+        <source>present</source>
+        <translation>Geschenk</translation>
+    </message>
+    <message>
+        <source>pumpkin</source>
+        <translation>Kürbis</translation>
+    </message>
+    <message>
+        <source>rabbit</source>
+        <translation>Hase</translation>
+    </message>
+    <message>
+        <source>snail</source>
+        <translation>Schnecke</translation>
+    </message>
+    <message>
+        <source>snowman</source>
+        <translation>Schneemann</translation>
+    </message>
+    <message>
+        <source>starfish</source>
+        <translation>Seestern</translation>
+    </message>
+    <message>
+        <source>tractor</source>
+        <translation>Traktor</translation>
+    </message>
+    <message>
+        <source>umbrella</source>
+        <translation>Schirm</translation>
+    </message>
+    <message>
+        <source>whale</source>
+        <translation>Wal</translation>
+    </message>
 </context>
 </TS>

@@ -163,5 +163,213 @@
         <source>turtle</source>
         <translation>tortue</translation>
     </message>
+    <message>
+        <source>apple (easy)</source>
+        <translation>pomme (facile)</translation>
+    </message>
+    <message>
+        <source>ball (easy)</source>
+        <translation>ballon (facile)</translation>
+    </message>
+    <message>
+        <source>car (easy)</source>
+        <translation>voiture (facile)</translation>
+    </message>
+    <message>
+        <source>christmas eve (detailed)</source>
+        <translation>veille de Noël (détaillé)</translation>
+    </message>
+    <message>
+        <source>clown (easy)</source>
+        <translation>clown (facile)</translation>
+    </message>
+    <message>
+        <source>coral reef (detailed)</source>
+        <translation>récif de corail (détaillé)</translation>
+    </message>
+    <message>
+        <source>dragon with scales (detailed)</source>
+        <translation>dragon à écailles (détaillé)</translation>
+    </message>
+    <message>
+        <source>duck (easy)</source>
+        <translation>canard (facile)</translation>
+    </message>
+    <message>
+        <source>fairy tale castle (detailed)</source>
+        <translation>château de conte (détaillé)</translation>
+    </message>
+    <message>
+        <source>farm (detailed)</source>
+        <translation>ferme (détaillé)</translation>
+    </message>
+    <message>
+        <source>fire station (detailed)</source>
+        <translation>caserne de pompiers (détaillé)</translation>
+    </message>
+    <message>
+        <source>fish (easy)</source>
+        <translation>poisson (facile)</translation>
+    </message>
+    <message>
+        <source>flower in a pot (easy)</source>
+        <translation>fleur en pot (facile)</translation>
+    </message>
+    <message>
+        <source>house (easy)</source>
+        <translation>maison (facile)</translation>
+    </message>
+    <message>
+        <source>jungle (detailed)</source>
+        <translation>jungle (détaillé)</translation>
+    </message>
+    <message>
+        <source>mosaic (detailed)</source>
+        <translation>mosaïque (détaillé)</translation>
+    </message>
+    <message>
+        <source>pirate ship</source>
+        <translation>bateau pirate</translation>
+    </message>
+    <message>
+        <source>planets and astronaut (detailed)</source>
+        <translation>planètes et astronaute (détaillé)</translation>
+    </message>
+    <message>
+        <source>princess</source>
+        <translation>princesse</translation>
+    </message>
+    <message>
+        <source>rocket (easy)</source>
+        <translation>fusée (facile)</translation>
+    </message>
+    <message>
+        <source>sailing boat (easy)</source>
+        <translation>voilier (facile)</translation>
+    </message>
+    <message>
+        <source>snowman (easy)</source>
+        <translation>bonhomme de neige (facile)</translation>
+    </message>
+    <message>
+        <source>sun (easy)</source>
+        <translation>soleil (facile)</translation>
+    </message>
+    <message>
+        <source>teddy bear (easy)</source>
+        <translation>nounours (facile)</translation>
+    </message>
+    <message>
+        <source>town street (detailed)</source>
+        <translation>rue de la ville (détaillé)</translation>
+    </message>
+    <message>
+        <source>world map (detailed)</source>
+        <translation>carte du monde (détaillé)</translation>
+    </message>
+    <message>
+        <source>autumn leaf</source>
+        <translation>feuille</translation>
+    </message>
+    <message>
+        <source>bee</source>
+        <translation>abeille</translation>
+    </message>
+    <message>
+        <source>bus</source>
+        <translation>bus</translation>
+    </message>
+    <message>
+        <source>christmas tree</source>
+        <translation>sapin</translation>
+    </message>
+    <message>
+        <source>crab</source>
+        <translation>crabe</translation>
+    </message>
+    <message>
+        <source>elephant</source>
+        <translation>éléphant</translation>
+    </message>
+    <message>
+        <source>fire engine</source>
+        <translation>camion rouge</translation>
+    </message>
+    <message>
+        <source>flying saucer</source>
+        <translation>soucoupe</translation>
+    </message>
+    <message>
+        <source>frog</source>
+        <translation>grenouille</translation>
+    </message>
+    <message>
+        <source>helicopter</source>
+        <translation>hélicoptère</translation>
+    </message>
+    <message>
+        <source>kite</source>
+        <translation>cerf-volant</translation>
+    </message>
+    <message>
+        <source>lion</source>
+        <translation>lion</translation>
+    </message>
+    <message>
+        <source>magic wand</source>
+        <translation>baguette</translation>
+    </message>
+    <message>
+        <source>mushroom</source>
+        <translation>champignon</translation>
+    </message>
+    <message>
+        <source>octopus</source>
+        <translation>pieuvre</translation>
+    </message>
+    <message>
+        <source>penguin</source>
+        <translation>pingouin</translation>
+    </message>
+    <message>
+        <source>planet</source>
+        <translation>planète</translation>
+    </message>
+    <message>
+        <source>present</source>
+        <translation>cadeau</translation>
+    </message>
+    <message>
+        <source>pumpkin</source>
+        <translation>citrouille</translation>
+    </message>
+    <message>
+        <source>rabbit</source>
+        <translation>lapin</translation>
+    </message>
+    <message>
+        <source>snail</source>
+        <translation>escargot</translation>
+    </message>
+    <message>
+        <source>snowman</source>
+        <translation>bonhomme de neige</translation>
+    </message>
+    <message>
+        <source>starfish</source>
+        <translation>étoile de mer</translation>
+    </message>
+    <message>
+        <source>tractor</source>
+        <translation>tracteur</translation>
+    </message>
+    <message>
+        <source>umbrella</source>
+        <translation>parapluie</translation>
+    </message>
+    <message>
+        <source>whale</source>
+        <translation>baleine</translation>
+    </message>
 </context>
 </TS>

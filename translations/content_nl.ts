@@ -163,5 +163,213 @@
         <source>turtle</source>
         <translation>schildpad</translation>
     </message>
+    <message>
+        <source>apple (easy)</source>
+        <translation>appel (makkelijk)</translation>
+    </message>
+    <message>
+        <source>ball (easy)</source>
+        <translation>bal (makkelijk)</translation>
+    </message>
+    <message>
+        <source>car (easy)</source>
+        <translation>auto (makkelijk)</translation>
+    </message>
+    <message>
+        <source>christmas eve (detailed)</source>
+        <translation>kerstavond (moeilijk)</translation>
+    </message>
+    <message>
+        <source>clown (easy)</source>
+        <translation>clown (makkelijk)</translation>
+    </message>
+    <message>
+        <source>coral reef (detailed)</source>
+        <translation>koraalrif (moeilijk)</translation>
+    </message>
+    <message>
+        <source>dragon with scales (detailed)</source>
+        <translation>draak met schubben (moeilijk)</translation>
+    </message>
+    <message>
+        <source>duck (easy)</source>
+        <translation>eend (makkelijk)</translation>
+    </message>
+    <message>
+        <source>fairy tale castle (detailed)</source>
+        <translation>sprookjeskasteel (moeilijk)</translation>
+    </message>
+    <message>
+        <source>farm (detailed)</source>
+        <translation>boerderij (moeilijk)</translation>
+    </message>
+    <message>
+        <source>fire station (detailed)</source>
+        <translation>brandweerkazerne (moeilijk)</translation>
+    </message>
+    <message>
+        <source>fish (easy)</source>
+        <translation>vis (makkelijk)</translation>
+    </message>
+    <message>
+        <source>flower in a pot (easy)</source>
+        <translation>bloem in een pot (makkelijk)</translation>
+    </message>
+    <message>
+        <source>house (easy)</source>
+        <translation>huis (makkelijk)</translation>
+    </message>
+    <message>
+        <source>jungle (detailed)</source>
+        <translation>oerwoud (moeilijk)</translation>
+    </message>
+    <message>
+        <source>mosaic (detailed)</source>
+        <translation>mozaïek (moeilijk)</translation>
+    </message>
+    <message>
+        <source>pirate ship</source>
+        <translation>piratenschip</translation>
+    </message>
+    <message>
+        <source>planets and astronaut (detailed)</source>
+        <translation>planeten en astronaut (moeilijk)</translation>
+    </message>
+    <message>
+        <source>princess</source>
+        <translation>prinses</translation>
+    </message>
+    <message>
+        <source>rocket (easy)</source>
+        <translation>raket (makkelijk)</translation>
+    </message>
+    <message>
+        <source>sailing boat (easy)</source>
+        <translation>zeilboot (makkelijk)</translation>
+    </message>
+    <message>
+        <source>snowman (easy)</source>
+        <translation>sneeuwpop (makkelijk)</translation>
+    </message>
+    <message>
+        <source>sun (easy)</source>
+        <translation>zon (makkelijk)</translation>
+    </message>
+    <message>
+        <source>teddy bear (easy)</source>
+        <translation>teddybeer (makkelijk)</translation>
+    </message>
+    <message>
+        <source>town street (detailed)</source>
+        <translation>straat in de stad (moeilijk)</translation>
+    </message>
+    <message>
+        <source>world map (detailed)</source>
+        <translation>wereldkaart (moeilijk)</translation>
+    </message>
+    <message>
+        <source>autumn leaf</source>
+        <translation>herfstblad</translation>
+    </message>
+    <message>
+        <source>bee</source>
+        <translation>bij</translation>
+    </message>
+    <message>
+        <source>bus</source>
+        <translation>bus</translation>
+    </message>
+    <message>
+        <source>christmas tree</source>
+        <translation>kerstboom</translation>
+    </message>
+    <message>
+        <source>crab</source>
+        <translation>krab</translation>
+    </message>
+    <message>
+        <source>elephant</source>
+        <translation>olifant</translation>
+    </message>
+    <message>
+        <source>fire engine</source>
+        <translation>brandweer</translation>
+    </message>
+    <message>
+        <source>flying saucer</source>
+        <translation>ufo</translation>
+    </message>
+    <message>
+        <source>frog</source>
+        <translation>kikker</translation>
+    </message>
+    <message>
+        <source>helicopter</source>
+        <translation>helikopter</translation>
+    </message>
+    <message>
+        <source>kite</source>
+        <translation>vlieger</translation>
+    </message>
+    <message>
+        <source>lion</source>
+        <translation>leeuw</translation>
+    </message>
+    <message>
+        <source>magic wand</source>
+        <translation>toverstaf</translation>
+    </message>
+    <message>
+        <source>mushroom</source>
+        <translation>paddenstoel</translation>
+    </message>
+    <message>
+        <source>octopus</source>
+        <translation>inktvis</translation>
+    </message>
+    <message>
+        <source>penguin</source>
+        <translation>pinguïn</translation>
+    </message>
+    <message>
+        <source>planet</source>
+        <translation>planeet</translation>
+    </message>
+    <message>
+        <source>present</source>
+        <translation>cadeautje</translation>
+    </message>
+    <message>
+        <source>pumpkin</source>
+        <translation>pompoen</translation>
+    </message>
+    <message>
+        <source>rabbit</source>
+        <translation>konijn</translation>
+    </message>
+    <message>
+        <source>snail</source>
+        <translation>slak</translation>
+    </message>
+    <message>
+        <source>snowman</source>
+        <translation>sneeuwpop</translation>
+    </message>
+    <message>
+        <source>starfish</source>
+        <translation>zeester</translation>
+    </message>
+    <message>
+        <source>tractor</source>
+        <translation>tractor</translation>
+    </message>
+    <message>
+        <source>umbrella</source>
+        <translation>paraplu</translation>
+    </message>
+    <message>
+        <source>whale</source>
+        <translation>walvis</translation>
+    </message>
 </context>
 </TS>

@@ -163,5 +163,213 @@
         <source>turtle</source>
         <translation>tartaruga</translation>
     </message>
+    <message>
+        <source>apple (easy)</source>
+        <translation>maçã (fácil)</translation>
+    </message>
+    <message>
+        <source>ball (easy)</source>
+        <translation>bola (fácil)</translation>
+    </message>
+    <message>
+        <source>car (easy)</source>
+        <translation>carro (fácil)</translation>
+    </message>
+    <message>
+        <source>christmas eve (detailed)</source>
+        <translation>véspera de Natal (detalhado)</translation>
+    </message>
+    <message>
+        <source>clown (easy)</source>
+        <translation>palhaço (fácil)</translation>
+    </message>
+    <message>
+        <source>coral reef (detailed)</source>
+        <translation>recife de coral (detalhado)</translation>
+    </message>
+    <message>
+        <source>dragon with scales (detailed)</source>
+        <translation>dragão com escamas (detalhado)</translation>
+    </message>
+    <message>
+        <source>duck (easy)</source>
+        <translation>pato (fácil)</translation>
+    </message>
+    <message>
+        <source>fairy tale castle (detailed)</source>
+        <translation>castelo de conto de fadas (detalhado)</translation>
+    </message>
+    <message>
+        <source>farm (detailed)</source>
+        <translation>fazenda (detalhado)</translation>
+    </message>
+    <message>
+        <source>fire station (detailed)</source>
+        <translation>quartel dos bombeiros (detalhado)</translation>
+    </message>
+    <message>
+        <source>fish (easy)</source>
+        <translation>peixe (fácil)</translation>
+    </message>
+    <message>
+        <source>flower in a pot (easy)</source>
+        <translation>flor no vaso (fácil)</translation>
+    </message>
+    <message>
+        <source>house (easy)</source>
+        <translation>casa (fácil)</translation>
+    </message>
+    <message>
+        <source>jungle (detailed)</source>
+        <translation>selva (detalhado)</translation>
+    </message>
+    <message>
+        <source>mosaic (detailed)</source>
+        <translation>mosaico (detalhado)</translation>
+    </message>
+    <message>
+        <source>pirate ship</source>
+        <translation>navio pirata</translation>
+    </message>
+    <message>
+        <source>planets and astronaut (detailed)</source>
+        <translation>planetas e astronauta (detalhado)</translation>
+    </message>
+    <message>
+        <source>princess</source>
+        <translation>princesa</translation>
+    </message>
+    <message>
+        <source>rocket (easy)</source>
+        <translation>foguete (fácil)</translation>
+    </message>
+    <message>
+        <source>sailing boat (easy)</source>
+        <translation>veleiro (fácil)</translation>
+    </message>
+    <message>
+        <source>snowman (easy)</source>
+        <translation>boneco de neve (fácil)</translation>
+    </message>
+    <message>
+        <source>sun (easy)</source>
+        <translation>sol (fácil)</translation>
+    </message>
+    <message>
+        <source>teddy bear (easy)</source>
+        <translation>ursinho (fácil)</translation>
+    </message>
+    <message>
+        <source>town street (detailed)</source>
+        <translation>rua da cidade (detalhado)</translation>
+    </message>
+    <message>
+        <source>world map (detailed)</source>
+        <translation>mapa-múndi (detalhado)</translation>
+    </message>
+    <message>
+        <source>autumn leaf</source>
+        <translation>folha</translation>
+    </message>
+    <message>
+        <source>bee</source>
+        <translation>abelha</translation>
+    </message>
+    <message>
+        <source>bus</source>
+        <translation>ônibus</translation>
+    </message>
+    <message>
+        <source>christmas tree</source>
+        <translation>pinheirinho</translation>
+    </message>
+    <message>
+        <source>crab</source>
+        <translation>caranguejo</translation>
+    </message>
+    <message>
+        <source>elephant</source>
+        <translation>elefante</translation>
+    </message>
+    <message>
+        <source>fire engine</source>
+        <translation>bombeiros</translation>
+    </message>
+    <message>
+        <source>flying saucer</source>
+        <translation>disco voador</translation>
+    </message>
+    <message>
+        <source>frog</source>
+        <translation>sapo</translation>
+    </message>
+    <message>
+        <source>helicopter</source>
+        <translation>helicóptero</translation>
+    </message>
+    <message>
+        <source>kite</source>
+        <translation>pipa</translation>
+    </message>
+    <message>
+        <source>lion</source>
+        <translation>leão</translation>
+    </message>
+    <message>
+        <source>magic wand</source>
+        <translation>varinha</translation>
+    </message>
+    <message>
+        <source>mushroom</source>
+        <translation>cogumelo</translation>
+    </message>
+    <message>
+        <source>octopus</source>
+        <translation>polvo</translation>
+    </message>
+    <message>
+        <source>penguin</source>
+        <translation>pinguim</translation>
+    </message>
+    <message>
+        <source>planet</source>
+        <translation>planeta</translation>
+    </message>
+    <message>
+        <source>present</source>
+        <translation>presente</translation>
+    </message>
+    <message>
+        <source>pumpkin</source>
+        <translation>abóbora</translation>
+    </message>
+    <message>
+        <source>rabbit</source>
+        <translation>coelho</translation>
+    </message>
+    <message>
+        <source>snail</source>
+        <translation>caracol</translation>
+    </message>
+    <message>
+        <source>snowman</source>
+        <translation>boneco de neve</translation>
+    </message>
+    <message>
+        <source>starfish</source>
+        <translation>estrela-do-mar</translation>
+    </message>
+    <message>
+        <source>tractor</source>
+        <translation>trator</translation>
+    </message>
+    <message>
+        <source>umbrella</source>
+        <translation>guarda-chuva</translation>
+    </message>
+    <message>
+        <source>whale</source>
+        <translation>baleia</translation>
+    </message>
 </context>
 </TS>
