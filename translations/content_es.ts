@@ -249,7 +249,7 @@
     </message>
     <message>
         <source>snowman (easy)</source>
-        <translation>muñeco de nieve (fácil)</translation>
+        <translation>muñeco (fácil)</translation>
     </message>
     <message>
         <source>sun (easy)</source>
@@ -353,7 +353,7 @@
     </message>
     <message>
         <source>snowman</source>
-        <translation>muñeco de nieve</translation>
+        <translation>muñeco</translation>
     </message>
     <message>
         <source>starfish</source>

@@ -249,7 +249,7 @@
     </message>
     <message>
         <source>snowman (easy)</source>
-        <translation>bonhomme de neige (facile)</translation>
+        <translation>bonhomme (facile)</translation>
     </message>
     <message>
         <source>sun (easy)</source>
@@ -353,7 +353,7 @@
     </message>
     <message>
         <source>snowman</source>
-        <translation>bonhomme de neige</translation>
+        <translation>bonhomme</translation>
     </message>
     <message>
         <source>starfish</source>

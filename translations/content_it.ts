@@ -249,7 +249,7 @@
     </message>
     <message>
         <source>snowman (easy)</source>
-        <translation>pupazzo di neve (facile)</translation>
+        <translation>pupazzo (facile)</translation>
     </message>
     <message>
         <source>sun (easy)</source>
@@ -353,7 +353,7 @@
     </message>
     <message>
         <source>snowman</source>
-        <translation>pupazzo di neve</translation>
+        <translation>pupazzo</translation>
     </message>
     <message>
         <source>starfish</source>
