@@ -25,7 +25,7 @@ QToolButton* modeButton(QWidget* parent, const QString& name, FxPicture pic, con
 }  // namespace
 
 AreaSelect::AreaSelect(SelectionState& sel, pz::SurfaceWidget* view, const Names& names, QWidget* parent)
-    : QGroupBox(QStringLiteral(" Area Select "), parent), sel_(sel), view_(view) {
+    : QGroupBox(tr(" Area Select "), parent), sel_(sel), view_(view) {
   setObjectName(names.group);
   setFixedSize(200, 146);
   QFont bold = font();
@@ -34,21 +34,21 @@ AreaSelect::AreaSelect(SelectionState& sel, pz::SurfaceWidget* view, const Names
   QFont plain = bold;
   plain.setBold(false);
 
-  rectButton = modeButton(this, names.rect, FxPicture::RectSelect, QStringLiteral("Copy a rectangular area"), 18);
-  irregButton = modeButton(this, names.irreg, FxPicture::IrregSelect, QStringLiteral("Copy irregular area"), 82);
-  wholeButton = modeButton(this, names.whole, FxPicture::WholeSelect, QStringLiteral("Copy the whole image"), 146);
+  rectButton = modeButton(this, names.rect, FxPicture::RectSelect, tr("Copy a rectangular area"), 18);
+  irregButton = modeButton(this, names.irreg, FxPicture::IrregSelect, tr("Copy irregular area"), 82);
+  wholeButton = modeButton(this, names.whole, FxPicture::WholeSelect, tr("Copy the whole image"), 146);
 
   arrow = new QLabel(this);
   arrow->setObjectName(names.arrow);
   arrow->setPixmap(QPixmap::fromImage(fxPicture(FxPicture::MarkerArrow)));
   arrow->setGeometry(rectButton->x() + 2, 56, 31, 17);
 
-  copyButton = new QPushButton(QStringLiteral("Copy Selected Area to Clipboard"), this);
+  copyButton = new QPushButton(tr("Copy Selected Area to Clipboard"), this);
   copyButton->setObjectName(names.copy);
   copyButton->setFont(plain);
   copyButton->setGeometry(7, 76, 186, 28);
 
-  returnButton = new QPushButton(QStringLiteral("Return to Pinzola"), this);
+  returnButton = new QPushButton(tr("Return to Pinzola"), this);
   returnButton->setObjectName(names.ret);
   returnButton->setFont(plain);
   returnButton->setGeometry(7, 110, 186, 28);

@@ -4,10 +4,13 @@
 #include "fx/pamain.h"
 #include "platform/application.h"
 #include "platform/clipboard_keeper.h"
+#include "platform/folders.h"
+#include "platform/language.h"
 #include "platform/widgetmap.h"
 
 int main(int argc, char** argv) {
   pz::Application app(argc, argv);
+  pz::installLanguage(pz::languageFromEnvironment(), pz::translationsFolder(pz::programFolder()));
   // Only the application name: a display name would be appended to every
   // window caption by the window system integration.
   QCoreApplication::setApplicationName(QStringLiteral("PinzFX"));

@@ -32,11 +32,11 @@ int metafileScaled(int native, int percent) {
 }
 
 QString metafileFileFilter() {
-  return pz::nameFilter(QStringLiteral("Windows Metafiles"), {QStringLiteral("*.wmf"), QStringLiteral("*.emf")});
+  return pz::nameFilter(QCoreApplication::translate("fx::MetafilePage", "Windows Metafiles"), {QStringLiteral("*.wmf"), QStringLiteral("*.emf")});
 }
 
 QString metafileSizeLabel(int w, int h) {
-  return QStringLiteral("Width: ") + QString::number(w) + QStringLiteral("  Height: ") + QString::number(h);
+  return QCoreApplication::translate("fx::MetafilePage", "Width: %1  Height: %2").arg(w).arg(h);
 }
 
 pz::Surface renderHeldPicture(const MetafileState& m, int w, int h) {
@@ -68,13 +68,13 @@ MetafilePage::MetafilePage(FxState& st, Tpamain* main) : QWidget(main), st_(st),
   wmfctrlpanel->installEventFilter(this);
   lay->addWidget(wmfctrlpanel);
 
-  wmfbrowseforfilebutton = new QPushButton(QStringLiteral("Browse System for WMF File..."), wmfctrlpanel);
+  wmfbrowseforfilebutton = new QPushButton(tr("Browse System for WMF File..."), wmfctrlpanel);
   wmfbrowseforfilebutton->setObjectName(QStringLiteral("wmfbrowseforfilebutton"));
   wmfbrowseforfilebutton->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
   wmfbrowseforfilebutton->setGeometry(5, 10, 215, 30);
   connect(wmfbrowseforfilebutton, &QPushButton::clicked, this, [this] { wmfbrowseforfilebuttonClick(); });
 
-  wmffromclipboardbutt = new QPushButton(QStringLiteral("Retrieve WMF File from Clipboard..."), wmfctrlpanel);
+  wmffromclipboardbutt = new QPushButton(tr("Retrieve WMF File from Clipboard..."), wmfctrlpanel);
   wmffromclipboardbutt->setObjectName(QStringLiteral("wmffromclipboardbutt"));
   wmffromclipboardbutt->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
   wmffromclipboardbutt->setGeometry(5, 46, 215, 30);
@@ -85,19 +85,19 @@ MetafilePage::MetafilePage(FxState& st, Tpamain* main) : QWidget(main), st_(st),
   wmffilelabel->setGeometry(5, 82, 215, 16);
   wmffilelabel->setAlignment(Qt::AlignHCenter);
 
-  GroupBox5 = new QGroupBox(QStringLiteral(" Size "), wmfctrlpanel);
+  GroupBox5 = new QGroupBox(tr(" Size "), wmfctrlpanel);
   GroupBox5->setObjectName(QStringLiteral("GroupBox5"));
   GroupBox5->setGeometry(12, 106, 200, 120);
   wmfspinup = new QToolButton(GroupBox5);
   wmfspinup->setObjectName(QStringLiteral("wmfspinup"));
   wmfspinup->setArrowType(Qt::UpArrow);
-  wmfspinup->setToolTip(QStringLiteral("Make the image larger"));
+  wmfspinup->setToolTip(tr("Make the image larger"));
   wmfspinup->setGeometry(14, 22, 22, 18);
   connect(wmfspinup, &QToolButton::clicked, this, [this] { wmfspinupClick(); });
   wmfspindown = new QToolButton(GroupBox5);
   wmfspindown->setObjectName(QStringLiteral("wmfspindown"));
   wmfspindown->setArrowType(Qt::DownArrow);
-  wmfspindown->setToolTip(QStringLiteral("Make the image smaller"));
+  wmfspindown->setToolTip(tr("Make the image smaller"));
   wmfspindown->setGeometry(14, 42, 22, 18);
   connect(wmfspindown, &QToolButton::clicked, this, [this] { wmfspindownClick(); });
   wmfeditsize = new QLineEdit(QStringLiteral(" 100"), GroupBox5);
@@ -109,12 +109,12 @@ MetafilePage::MetafilePage(FxState& st, Tpamain* main) : QWidget(main), st_(st),
   Label14 = new QLabel(QStringLiteral("%"), GroupBox5);
   Label14->setObjectName(QStringLiteral("Label14"));
   Label14->setGeometry(86, 32, 16, 20);
-  wmfnativesizebutton = new QPushButton(QStringLiteral("Native Size"), GroupBox5);
+  wmfnativesizebutton = new QPushButton(tr("Native Size"), GroupBox5);
   wmfnativesizebutton->setObjectName(QStringLiteral("wmfnativesizebutton"));
-  wmfnativesizebutton->setToolTip(QStringLiteral("Set the image to normal size"));
+  wmfnativesizebutton->setToolTip(tr("Set the image to normal size"));
   wmfnativesizebutton->setGeometry(110, 28, 80, 26);
   connect(wmfnativesizebutton, &QPushButton::clicked, this, [this] { wmfnativesizebuttonClick(); });
-  wmfdimensionlabel = new QLabel(QStringLiteral("Width:               Height:"), GroupBox5);
+  wmfdimensionlabel = new QLabel(tr("Width:               Height:"), GroupBox5);
   wmfdimensionlabel->setObjectName(QStringLiteral("wmfdimensionlabel"));
   wmfdimensionlabel->setGeometry(14, 80, 180, 18);
   GroupBox5->hide();  // until a picture is loaded
@@ -168,7 +168,7 @@ void MetafilePage::wmfctrlpanelClick() { redraw(); }
 
 void MetafilePage::wmfbrowseforfilebuttonClick() {
   const QString path = pz::prompter().openFileName(
-      QStringLiteral("Open"), QString(),
+      tr("Open"), QString(),
       pz::nameFilters({metafileFileFilter(),
                        pz::nameFilter(tr("SVG Drawings"), {QStringLiteral("*.svg"), QStringLiteral("*.svgz")})}));
   if (path.isEmpty()) return;
@@ -207,7 +207,7 @@ void MetafilePage::wmffromclipboardbuttClick() {
   GroupBox5->show();
   GroupBox3->show();
   auto pic = pz::clipboardPicture(pz::screenDpi());
-  if (!pic) throw pz::Error(QStringLiteral("The picture on the clipboard cannot be read."));
+  if (!pic) throw pz::Error(tr("The picture on the clipboard cannot be read."));
   MetafileState& s = st_.meta;
   s.metafile = std::move(pic->metafile);
   s.bitmap = std::move(pic->bitmap);

@@ -33,9 +33,9 @@ Tpamain::Tpamain(const QStringList& args, QWidget* parent) : QMainWindow(parent)
   TabSheet1 = new VideoPage(st, this);
   TabSheet2 = new TextPage(st, this);
   TabSheet3 = new MetafilePage(st, this);
-  PageControl1->addTab(TabSheet1, QStringLiteral("Grab Frame from AVI File"));
-  PageControl1->addTab(TabSheet2, QStringLiteral("Add Text Effect"));
-  PageControl1->addTab(TabSheet3, QStringLiteral("Vector Graphic Image to Bitmap"));
+  PageControl1->addTab(TabSheet1, tr("Grab Frame from AVI File"));
+  PageControl1->addTab(TabSheet2, tr("Add Text Effect"));
+  PageControl1->addTab(TabSheet3, tr("Vector Graphic Image to Bitmap"));
 
   pz::setPromptParent(this);
   onRefusedExit = [] { QCoreApplication::exit(0); };
@@ -167,7 +167,7 @@ void Tpamain::FormClose() {
   if (st.closingForMissingArg) {
     hide();
     QCoreApplication::processEvents();
-    pz::prompter().info(QStringLiteral("This application can only be executed from Pinzola."));
+    pz::prompter().info(tr("This application can only be executed from Pinzola."));
     if (onRefusedExit) onRefusedExit();
   }
 }

@@ -14,7 +14,7 @@ namespace fx {
 
 Trotator::Trotator(FxState& st, QWidget* parent) : QDialog(parent), st_(st) {
   setObjectName(QStringLiteral("rotator"));
-  setWindowTitle(QStringLiteral("Set Text Rotation Angle"));
+  setWindowTitle(tr("Set Text Rotation Angle"));
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowCloseButtonHint);
   setFixedSize(272, 112);
@@ -41,7 +41,7 @@ Trotator::Trotator(FxState& st, QWidget* parent) : QDialog(parent), st_(st) {
   ScrollBar1->setSingleStep(1);
   ScrollBar1->setPageStep(10);
 
-  Label1 = new QLabel(QStringLiteral("45 Degrees"), this);
+  Label1 = new QLabel(tr("%1 Degrees").arg(45), this);
   Label1->setObjectName(QStringLiteral("Label1"));
   Label1->setGeometry(157, 20, 113, 18);
   Label1->setAlignment(Qt::AlignCenter);
@@ -50,7 +50,7 @@ Trotator::Trotator(FxState& st, QWidget* parent) : QDialog(parent), st_(st) {
   lp.setColor(QPalette::Window, Qt::yellow);
   Label1->setPalette(lp);
 
-  BitBtn1 = new QPushButton(QStringLiteral("OK"), this);
+  BitBtn1 = new QPushButton(tr("OK"), this);
   BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
   BitBtn1->setGeometry(184, 76, 59, 29);
   BitBtn1->setDefault(true);
@@ -97,9 +97,9 @@ void Trotator::drawPreview() {
   s.lineTo(62, 55);
   const int px = int(std::lrint(10.0f * screenPointScale()));
   paintText(s, TextStyle{QStringLiteral("Arial"), false, false},
-            TextDraw{QStringLiteral("Example"), 62, 50, -px, TextAlign::BaselineCenter, pz::kBlack,
+            TextDraw{tr("Example"), 62, 50, -px, TextAlign::BaselineCenter, pz::kBlack,
                      st_.rotationAngle * 10});
-  Label1->setText(QString::number(st_.rotationAngle) + QStringLiteral(" Degrees"));
+  Label1->setText(tr("%1 Degrees").arg(st_.rotationAngle));
   Panel1->showAll();
 }
 

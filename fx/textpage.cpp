@@ -61,50 +61,50 @@ TextPage::TextPage(FxState& st, Tpamain* main) : QWidget(main), st_(st), main_(m
   makeControlColumn(Panel6);
   lay->addWidget(Panel6);
 
-  Label6 = place(new QLabel(QStringLiteral("Text Effect:"), Panel6), QStringLiteral("Label6"), 4, 3, 150, 15);
+  Label6 = place(new QLabel(tr("Text Effect:"), Panel6), QStringLiteral("Label6"), 4, 3, 150, 15);
   effectsimage = place(new pz::SurfaceWidget(Panel6, pz::kWhite), QStringLiteral("effectsimage"), 2, 19, 220, 40);
   effectsimage->surface() = pz::Surface(effectsStrip(220, 40));
-  effectsimage->setToolTip(QStringLiteral("Choose test style here"));
+  effectsimage->setToolTip(tr("Choose test style here"));
   effectsimage->setCursor(Qt::PointingHandCursor);
   textarrow = place(new QLabel(Panel6), QStringLiteral("textarrow"), 5, 61, 31, 17);
   textarrow->setPixmap(QPixmap::fromImage(fxPicture(FxPicture::MarkerArrow)));
 
   backshape = place(new ColorSwatch(Panel6, st_.text.backColor), QStringLiteral("backshape"), 22, 98, 27, 27);
-  backshape->setToolTip(QStringLiteral("Click to choose background color"));
+  backshape->setToolTip(tr("Click to choose background color"));
   foreshape = place(new ColorSwatch(Panel6, st_.text.foreColor), QStringLiteral("foreshape"), 6, 84, 28, 28);
-  foreshape->setToolTip(QStringLiteral("Click to choose foreground color"));
+  foreshape->setToolTip(tr("Click to choose foreground color"));
 
   flistbox = place(new FaceList(Panel6), QStringLiteral("flistbox"), 58, 84, 162, 22);
-  flistbox->setToolTip(QStringLiteral("Choose lettering style here"));
+  flistbox->setToolTip(tr("Choose lettering style here"));
   sizelist = place(new QComboBox(Panel6), QStringLiteral("sizelist"), 58, 109, 64, 22);
-  sizelist->setToolTip(QStringLiteral("Choose lettering size here"));
+  sizelist->setToolTip(tr("Choose lettering size here"));
   sizelist->hide();
-  italiccheck = place(new QCheckBox(QStringLiteral("Italic"), Panel6), QStringLiteral("italiccheck"), 58, 134, 60, 18);
-  italiccheck->setToolTip(QStringLiteral("Make your text italic"));
-  boldcheck = place(new QCheckBox(QStringLiteral("Bold"), Panel6), QStringLiteral("boldcheck"), 128, 134, 60, 18);
-  boldcheck->setToolTip(QStringLiteral("Make your text bold"));
+  italiccheck = place(new QCheckBox(tr("Italic"), Panel6), QStringLiteral("italiccheck"), 58, 134, 60, 18);
+  italiccheck->setToolTip(tr("Make your text italic"));
+  boldcheck = place(new QCheckBox(tr("Bold"), Panel6), QStringLiteral("boldcheck"), 128, 134, 60, 18);
+  boldcheck->setToolTip(tr("Make your text bold"));
 
   usertext = place(new QLineEdit(Panel6), QStringLiteral("usertext"), 6, 153, 214, 22);
-  usertext->setToolTip(QStringLiteral("Enter Text Here"));
+  usertext->setToolTip(tr("Enter Text Here"));
   // The text is not cut short: a long line of lettering is the user's choice.
   usertext->setMaxLength(1 << 20);
 
-  textundobutt = place(new QPushButton(QStringLiteral("Undo"), Panel6), QStringLiteral("textundobutt"), 6, 179, 104, 25);
-  textundobutt->setToolTip(QStringLiteral("Undo last action"));
-  textclrbutt = place(new QPushButton(QStringLiteral("Clear"), Panel6), QStringLiteral("textclrbutt"), 116, 179, 104, 25);
-  textclrbutt->setToolTip(QStringLiteral("Clear the screen"));
+  textundobutt = place(new QPushButton(tr("Undo"), Panel6), QStringLiteral("textundobutt"), 6, 179, 104, 25);
+  textundobutt->setToolTip(tr("Undo last action"));
+  textclrbutt = place(new QPushButton(tr("Clear"), Panel6), QStringLiteral("textclrbutt"), 116, 179, 104, 25);
+  textclrbutt->setToolTip(tr("Clear the screen"));
 
   Panel2 = place(new QFrame(Panel6), QStringLiteral("Panel2"), 6, 207, 214, 74);
   Panel2->setFrameShape(QFrame::StyledPanel);
-  Label8 = place(new QLabel(QStringLiteral("Shadow Depth:"), Panel2), QStringLiteral("Label8"), 6, 8, 84, 15);
+  Label8 = place(new QLabel(tr("Shadow Depth:"), Panel2), QStringLiteral("Label8"), 6, 8, 84, 15);
   SpinButton1 = place(new QWidget(Panel2), QStringLiteral("SpinButton1"), 92, 3, 16, 26);
-  SpinButton1->setToolTip(QStringLiteral("Click to change the depth"));
+  SpinButton1->setToolTip(tr("Click to change the depth"));
   spinUp = place(new QToolButton(SpinButton1), QStringLiteral("spinUp"), 0, 0, 16, 13);
   spinUp->setArrowType(Qt::UpArrow);
   spinDown = place(new QToolButton(SpinButton1), QStringLiteral("spinDown"), 0, 13, 16, 13);
   spinDown->setArrowType(Qt::DownArrow);
-  pixlabel = place(new QLabel(QStringLiteral("1 Pixel"), Panel2), QStringLiteral("pixlabel"), 114, 8, 80, 15);
-  Label9 = place(new QLabel(QStringLiteral("Direction"), Panel2), QStringLiteral("Label9"), 6, 48, 60, 15);
+  pixlabel = place(new QLabel(tr("1 Pixel"), Panel2), QStringLiteral("pixlabel"), 114, 8, 80, 15);
+  Label9 = place(new QLabel(tr("Direction"), Panel2), QStringLiteral("Label9"), 6, 48, 60, 15);
   static const char* const kRadioNames[8] = {"radioUL", "radioUC", "radioUR", "radioL",
                                              "radioR",  "radioLL", "radioLC", "radioLR"};
   static const int kCol[8] = {0, 1, 2, 0, 2, 0, 1, 2}, kRow[8] = {0, 0, 0, 1, 1, 2, 2, 2};
@@ -225,12 +225,12 @@ void TextPage::directionClick(int dir) { st_.text.shadowDir = dir; }
 
 void TextPage::SpinButton1UpClick() {
   if (st_.text.shadowDepth < 50) ++st_.text.shadowDepth;
-  pixlabel->setText(QString::number(st_.text.shadowDepth) + QStringLiteral(" Pixels"));
+  pixlabel->setText(tr("%1 Pixels").arg(st_.text.shadowDepth));
 }
 
 void TextPage::SpinButton1DownClick() {
   if (st_.text.shadowDepth > 1) --st_.text.shadowDepth;
-  pixlabel->setText(QString::number(st_.text.shadowDepth) + QStringLiteral(" Pixels"));
+  pixlabel->setText(tr("%1 Pixels").arg(st_.text.shadowDepth));
 }
 
 void TextPage::foreshapeMouseDown() {

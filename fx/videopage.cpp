@@ -32,12 +32,12 @@ constexpr int kPercentStep = 25, kPercentMin = 25, kPercentMax = 1000;
 
 void processPending() { QCoreApplication::processEvents(); }
 
-QToolButton* pictureButton(QWidget* parent, const char* name, QStyle::StandardPixmap icon, const char* hint,
+QToolButton* pictureButton(QWidget* parent, const char* name, QStyle::StandardPixmap icon, const QString& hint,
                            QRect geometry) {
   auto* b = new QToolButton(parent);
   b->setObjectName(QString::fromLatin1(name));
   b->setIcon(parent->style()->standardIcon(icon));
-  b->setToolTip(QString::fromUtf8(hint));
+  b->setToolTip(hint);
   b->setGeometry(geometry);
   return b;
 }
@@ -51,12 +51,12 @@ QLabel* label(QWidget* parent, const char* name, const QString& text, QRect geom
 
 }  // namespace
 
-QString aviFileFilter() { return pz::nameFilter(QStringLiteral("AVI Movies"), {QStringLiteral("*.avi")}); }
+QString aviFileFilter() { return pz::nameFilter(QCoreApplication::translate("fx::VideoPage", "AVI Movies"), {QStringLiteral("*.avi")}); }
 
 QString allVideosFilter() {
   QStringList patterns;
   for (const char* ext : {"avi", "mp4", "m4v", "mov", "3gp", "mkv", "webm"}) patterns << QStringLiteral("*.") + QLatin1String(ext);
-  return pz::nameFilter(QCoreApplication::translate("VideoPage", "All Videos"), patterns);
+  return pz::nameFilter(QCoreApplication::translate("fx::VideoPage", "All Videos"), patterns);
 }
 
 int scaledSide(int native, int percent) {
@@ -111,7 +111,7 @@ VideoPage::VideoPage(FxState& st, Tpamain* main) : QWidget(main), st_(st), main_
 
 void VideoPage::buildControls() {
   QWidget* col = avictrlpanel;
-  getavibutton = new QPushButton(QStringLiteral("Get AVI File..."), col);
+  getavibutton = new QPushButton(tr("Get AVI File..."), col);
   getavibutton->setObjectName(QStringLiteral("getavibutton"));
   getavibutton->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
   getavibutton->setGeometry(12, 10, 200, 30);
@@ -119,16 +119,16 @@ void VideoPage::buildControls() {
 
   avifilelabel = label(col, "avifilelabel", QString(), {14, 44, 197, 16});
 
-  aviplaybackgroup = new QGroupBox(QStringLiteral(" Playback Control "), col);
+  aviplaybackgroup = new QGroupBox(tr(" Playback Control "), col);
   aviplaybackgroup->setObjectName(QStringLiteral("aviplaybackgroup"));
   aviplaybackgroup->setGeometry(12, 64, 200, 132);
   QWidget* g = aviplaybackgroup;
-  aviplaybutton = pictureButton(g, "aviplaybutton", QStyle::SP_MediaPlay, "PLAY", {10, 20, 40, 28});
-  avistopbutton = pictureButton(g, "avistopbutton", QStyle::SP_MediaStop, "STOP", {54, 20, 40, 28});
+  aviplaybutton = pictureButton(g, "aviplaybutton", QStyle::SP_MediaPlay, tr("PLAY"), {10, 20, 40, 28});
+  avistopbutton = pictureButton(g, "avistopbutton", QStyle::SP_MediaStop, tr("STOP"), {54, 20, 40, 28});
   avijogbackbutton =
-      pictureButton(g, "avijogbackbutton", QStyle::SP_MediaSeekBackward, "Move Back One Frame", {106, 20, 40, 28});
+      pictureButton(g, "avijogbackbutton", QStyle::SP_MediaSeekBackward, tr("Move Back One Frame"), {106, 20, 40, 28});
   avijogaheadbutton =
-      pictureButton(g, "avijogaheadbutton", QStyle::SP_MediaSeekForward, "Move Ahead One Frame", {150, 20, 40, 28});
+      pictureButton(g, "avijogaheadbutton", QStyle::SP_MediaSeekForward, tr("Move Ahead One Frame"), {150, 20, 40, 28});
   connect(aviplaybutton, &QToolButton::clicked, this, [this] { aviplaybuttonClick(); });
   connect(avistopbutton, &QToolButton::clicked, this, [this] { avistopbuttonClick(); });
   connect(avijogbackbutton, &QToolButton::clicked, this, [this] { avijogbackbuttonClick(); });
@@ -136,30 +136,30 @@ void VideoPage::buildControls() {
 
   vidtrack = new QSlider(Qt::Horizontal, g);
   vidtrack->setObjectName(QStringLiteral("vidtrack"));
-  vidtrack->setToolTip(QStringLiteral("Click and drag the pointer to move about in the file"));
+  vidtrack->setToolTip(tr("Click and drag the pointer to move about in the file"));
   vidtrack->setTickPosition(QSlider::TicksBelow);
   vidtrack->setGeometry(6, 54, 188, 30);
   vidtrack->setRange(1, 1);
   connect(vidtrack, &QSlider::valueChanged, this, [this] {
     if (!settingTrack_) vidtrackChange();
   });
-  aviframenumlabel = label(g, "aviframenumlabel", QStringLiteral("Frame   of "), {10, 86, 180, 16});
+  aviframenumlabel = label(g, "aviframenumlabel", tr("Frame   of "), {10, 86, 180, 16});
 
-  Label1 = label(g, "Label1", QStringLiteral("Speed:"), {10, 106, 40, 16});
+  Label1 = label(g, "Label1", tr("Speed:"), {10, 106, 40, 16});
   avispeedchange = new QScrollBar(Qt::Horizontal, g);
   avispeedchange->setObjectName(QStringLiteral("avispeedchange"));
   avispeedchange->setRange(0, kSpeedMax);
   avispeedchange->setGeometry(50, 106, 90, 16);
   connect(avispeedchange, &QScrollBar::valueChanged, this, [this] { avispeedchangeChange(); });
-  avispeedlabel = label(g, "avispeedlabel", QStringLiteral("280 mS"), {146, 106, 50, 16});
+  avispeedlabel = label(g, "avispeedlabel", tr("%1 mS").arg(280), {146, 106, 50, 16});
   aviplaybackgroup->hide();
 
-  avisizegroup = new QGroupBox(QStringLiteral(" Frame Size "), col);
+  avisizegroup = new QGroupBox(tr(" Frame Size "), col);
   avisizegroup->setObjectName(QStringLiteral("avisizegroup"));
   avisizegroup->setGeometry(12, 202, 200, 84);
   QWidget* s = avisizegroup;
-  avispinup = pictureButton(s, "avispinup", QStyle::SP_ArrowUp, "Make it larger", {10, 18, 22, 18});
-  avispindown = pictureButton(s, "avispindown", QStyle::SP_ArrowDown, "Make it smaller", {10, 37, 22, 18});
+  avispinup = pictureButton(s, "avispinup", QStyle::SP_ArrowUp, tr("Make it larger"), {10, 18, 22, 18});
+  avispindown = pictureButton(s, "avispindown", QStyle::SP_ArrowDown, tr("Make it smaller"), {10, 37, 22, 18});
   connect(avispinup, &QToolButton::clicked, this, [this] { avispinupClick(); });
   connect(avispindown, &QToolButton::clicked, this, [this] { avispindownClick(); });
   avieditsize = new QLineEdit(QStringLiteral(" 100"), s);
@@ -172,18 +172,18 @@ void VideoPage::buildControls() {
   avieditsize->setPalette(pal);
   avieditsize->setGeometry(36, 28, 36, 18);
   Label11 = label(s, "Label11", QStringLiteral("%"), {74, 29, 14, 16});
-  avidefaultsizebutton = new QPushButton(QStringLiteral("Native Size"), s);
+  avidefaultsizebutton = new QPushButton(tr("Native Size"), s);
   avidefaultsizebutton->setObjectName(QStringLiteral("avidefaultsizebutton"));
-  avidefaultsizebutton->setToolTip(QStringLiteral("Set image to normal size"));
+  avidefaultsizebutton->setToolTip(tr("Set image to normal size"));
   avidefaultsizebutton->setGeometry(100, 24, 88, 26);
   connect(avidefaultsizebutton, &QPushButton::clicked, this, [this] { avidefaultsizebuttonClick(); });
-  avidimensionlabel = label(s, "avidimensionlabel", QStringLiteral("Width:               Height:"), {10, 60, 184, 16});
+  avidimensionlabel = label(s, "avidimensionlabel", tr("Width:               Height:"), {10, 60, 184, 16});
   avisizegroup->hide();
 }
 
 void VideoPage::getavibuttonClick() {
-  const QString name = pz::prompter().openFileName(QStringLiteral("Get AVI File"), QString(),
-                                                   aviFileFilter() + QStringLiteral(";;") + allVideosFilter());
+  const QString name =
+      pz::prompter().openFileName(tr("Get AVI File"), QString(), aviFileFilter() + QStringLiteral(";;") + allVideosFilter());
   if (name.isEmpty()) return;
   stopTimer();
   // The device opens first: a file it cannot read leaves the page as it was,
@@ -236,11 +236,11 @@ void VideoPage::applySize(int w, int h) {
   // drawn at once, so it gets its size now.
   if (avidisplay->surface().width() != w || avidisplay->surface().height() != h)
     avidisplay->surface().setSize(std::max(1, w), std::max(1, h));
-  avidimensionlabel->setText(QStringLiteral("Width: %1  Height: %2").arg(w).arg(h));
+  avidimensionlabel->setText(tr("Width: %1  Height: %2").arg(w).arg(h));
 }
 
 void VideoPage::updateFrameLabel() {
-  aviframenumlabel->setText(QStringLiteral("Frame %1 of %2").arg(mplayer.position()).arg(mplayer.length()));
+  aviframenumlabel->setText(tr("Frame %1 of %2").arg(mplayer.position()).arg(mplayer.length()));
 }
 
 void VideoPage::setTrackPosition(int pos) {
@@ -259,7 +259,7 @@ void VideoPage::stopTimer() {
 
 void VideoPage::avispeedchangeChange() {
   st_.video.playInterval = 300 - avispeedchange->value();
-  avispeedlabel->setText(QStringLiteral("%1 mS").arg(st_.video.playInterval));
+  avispeedlabel->setText(tr("%1 mS").arg(st_.video.playInterval));
   Timer1->setInterval(st_.video.playInterval);
 }
 

@@ -1,5 +1,6 @@
 #include "platform/application.h"
 
+#include <QCoreApplication>
 #include <QScreen>
 
 #include "platform/prompt.h"
@@ -16,7 +17,7 @@ bool Application::notify(QObject* receiver, QEvent* event) {
   } catch (const Error& e) {
     showError(e.text());
   } catch (const std::bad_alloc&) {
-    showError(QStringLiteral("Out of memory."));
+    showError(QCoreApplication::translate("pz::Platform", "Out of memory."));
   } catch (const std::exception& e) {
     showError(QString::fromLocal8Bit(e.what()));
   }

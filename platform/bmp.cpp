@@ -1,5 +1,6 @@
 #include "platform/bmp.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSaveFile>
 #include <array>
@@ -20,7 +21,7 @@ struct Reader {
 };
 
 bool fail(QString* error, const char* why) {
-  if (error) *error = QString::fromLatin1(why);
+  if (error) *error = QCoreApplication::translate("pz::Platform", why);
   return false;
 }
 
@@ -50,10 +51,10 @@ struct MaskChannel {
 
 std::optional<Surface> decodeBmp(const QByteArray& bytes, QString* error) {
   Reader r{reinterpret_cast<const uchar*>(bytes.constData()), bytes.size()};
-  if (!r.has(0, 18) || r.p[0] != 'B' || r.p[1] != 'M') return fail(error, "not a bitmap file"), std::nullopt;
+  if (!r.has(0, 18) || r.p[0] != 'B' || r.p[1] != 'M') return fail(error, QT_TRANSLATE_NOOP("pz::Platform", "not a bitmap file")), std::nullopt;
   const quint32 dataOffset = r.u32(10);
   const quint32 hdrSize = r.u32(14);
-  if (hdrSize < 12 || !r.has(14, hdrSize)) return fail(error, "truncated bitmap header"), std::nullopt;
+  if (hdrSize < 12 || !r.has(14, hdrSize)) return fail(error, QT_TRANSLATE_NOOP("pz::Platform", "truncated bitmap header")), std::nullopt;
 
   qint64 width = 0, height = 0;
   int bpp = 0;
@@ -77,20 +78,20 @@ std::optional<Surface> decodeBmp(const QByteArray& bytes, QString* error) {
       masks[2] = r.u32(62);
     }
   } else {
-    return fail(error, "unknown bitmap header"), std::nullopt;
+    return fail(error, QT_TRANSLATE_NOOP("pz::Platform", "unknown bitmap header")), std::nullopt;
   }
   const bool topDown = height < 0;
   if (topDown) height = -height;
   if (width <= 0 || height <= 0 || width > kMaxImageSide || height > kMaxImageSide ||
       width * height > kMaxImagePixels)
-    return fail(error, "bitmap size out of range"), std::nullopt;
+    return fail(error, QT_TRANSLATE_NOOP("pz::Platform", "bitmap size out of range")), std::nullopt;
   if (!(bpp == 1 || bpp == 4 || bpp == 8 || bpp == 16 || bpp == 24 || bpp == 32))
-    return fail(error, "unsupported bit depth"), std::nullopt;
+    return fail(error, QT_TRANSLATE_NOOP("pz::Platform", "unsupported bit depth")), std::nullopt;
 
   const qsizetype tableOff = 14 + hdrSize;
   qsizetype maskOff = tableOff;
   if (compression == 3 && hdrSize == 40) {  // masks follow a plain info header
-    if (!r.has(tableOff, 12)) return fail(error, "truncated bit fields"), std::nullopt;
+    if (!r.has(tableOff, 12)) return fail(error, QT_TRANSLATE_NOOP("pz::Platform", "truncated bit fields")), std::nullopt;
     masks[0] = r.u32(tableOff);
     masks[1] = r.u32(tableOff + 4);
     masks[2] = r.u32(tableOff + 8);
@@ -109,9 +110,9 @@ std::optional<Surface> decodeBmp(const QByteArray& bytes, QString* error) {
   }
 
   const bool rle = (compression == 1 && bpp == 8) || (compression == 2 && bpp == 4);
-  if (!(compression == 0 || compression == 3 || rle)) return fail(error, "unsupported compression"), std::nullopt;
-  if (compression == 3 && !(bpp == 16 || bpp == 32)) return fail(error, "bad bit fields"), std::nullopt;
-  if (dataOffset >= quint32(r.n)) return fail(error, "no pixel data"), std::nullopt;
+  if (!(compression == 0 || compression == 3 || rle)) return fail(error, QT_TRANSLATE_NOOP("pz::Platform", "unsupported compression")), std::nullopt;
+  if (compression == 3 && !(bpp == 16 || bpp == 32)) return fail(error, QT_TRANSLATE_NOOP("pz::Platform", "bad bit fields")), std::nullopt;
+  if (dataOffset >= quint32(r.n)) return fail(error, QT_TRANSLATE_NOOP("pz::Platform", "no pixel data")), std::nullopt;
 
   Surface out(int(width), int(height), rle ? kBlack : kWhite);
   const int W = int(width), H = int(height);
@@ -166,7 +167,7 @@ std::optional<Surface> decodeBmp(const QByteArray& bytes, QString* error) {
   for (int fy = 0; fy < H; ++fy) {
     const qsizetype off = qsizetype(dataOffset) + qsizetype(fy) * stride;
     if (!r.has(off, stride)) {
-      if (fy == 0) return fail(error, "truncated pixel data"), std::nullopt;
+      if (fy == 0) return fail(error, QT_TRANSLATE_NOOP("pz::Platform", "truncated pixel data")), std::nullopt;
       break;  // a short file keeps the rows it has
     }
     const uchar* src = r.p + off;
@@ -209,16 +210,16 @@ std::optional<Surface> decodeBmp(const QByteArray& bytes, QString* error) {
 std::optional<Surface> readBmp(const QString& path, QString* error) {
   QFile f(path);
   if (!f.open(QIODevice::ReadOnly)) {
-    if (error) *error = QStringLiteral("Cannot open file %1").arg(path);
+    if (error) *error = QCoreApplication::translate("pz::Platform", "Cannot open file %1").arg(path);
     return std::nullopt;
   }
   if (f.size() > 1024LL * 1024 * 1024) {
-    if (error) *error = QStringLiteral("%1 is too large to be a picture").arg(path);
+    if (error) *error = QCoreApplication::translate("pz::Platform", "%1 is too large to be a picture").arg(path);
     return std::nullopt;
   }
   QString why;
   auto s = decodeBmp(f.readAll(), &why);
-  if (!s && error) *error = QStringLiteral("%1 is not a valid bitmap (%2)").arg(path, why);
+  if (!s && error) *error = QCoreApplication::translate("pz::Platform", "%1 is not a valid bitmap (%2)").arg(path, why);
   return s;
 }
 

@@ -1,5 +1,6 @@
 #include "platform/jpeg.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <algorithm>
 #include <turbojpeg.h>
@@ -34,10 +35,10 @@ bool looksLikeJpeg(const QByteArray& b) {
 }  // namespace
 
 std::optional<Surface> decodeJpeg(const QByteArray& bytes, QString* error) {
-  if (!looksLikeJpeg(bytes)) return setError(error, QStringLiteral("not a JPEG file")), std::nullopt;
-  if (bytes.size() > kMaxFileBytes) return setError(error, QStringLiteral("file too large")), std::nullopt;
+  if (!looksLikeJpeg(bytes)) return setError(error, QCoreApplication::translate("pz::Platform", "not a JPEG file")), std::nullopt;
+  if (bytes.size() > kMaxFileBytes) return setError(error, QCoreApplication::translate("pz::Platform", "file too large")), std::nullopt;
   TjHandle tj(tjInitDecompress());
-  if (!tj.h) return setError(error, QStringLiteral("no JPEG decoder")), std::nullopt;
+  if (!tj.h) return setError(error, QCoreApplication::translate("pz::Platform", "no JPEG decoder")), std::nullopt;
 
   auto* data = reinterpret_cast<const unsigned char*>(bytes.constData());
   const unsigned long size = static_cast<unsigned long>(bytes.size());
@@ -45,9 +46,9 @@ std::optional<Surface> decodeJpeg(const QByteArray& bytes, QString* error) {
   if (tjDecompressHeader3(tj.h, data, size, &w, &h, &subsamp, &colorspace) != 0)
     return setError(error, QString::fromLatin1(tjGetErrorStr2(tj.h))), std::nullopt;
   if (w <= 0 || h <= 0 || w > kMaxImageSide || h > kMaxImageSide || qint64(w) * h > kMaxImagePixels)
-    return setError(error, QStringLiteral("picture too large")), std::nullopt;
+    return setError(error, QCoreApplication::translate("pz::Platform", "picture too large")), std::nullopt;
   if (colorspace == TJCS_CMYK || colorspace == TJCS_YCCK)
-    return setError(error, QStringLiteral("CMYK pictures are not supported")), std::nullopt;
+    return setError(error, QCoreApplication::translate("pz::Platform", "CMYK pictures are not supported")), std::nullopt;
 
   Surface out(w, h, kWhite);
   auto* dst = reinterpret_cast<unsigned char*>(out.row(0));
@@ -67,9 +68,9 @@ std::optional<Surface> decodeJpeg(const QByteArray& bytes, QString* error) {
 }
 
 QByteArray encodeJpeg(const Surface& s, int quality, QString* error) {
-  if (s.isNull()) return setError(error, QStringLiteral("empty picture")), QByteArray();
+  if (s.isNull()) return setError(error, QCoreApplication::translate("pz::Platform", "empty picture")), QByteArray();
   TjHandle tj(tjInitCompress());
-  if (!tj.h) return setError(error, QStringLiteral("no JPEG encoder")), QByteArray();
+  if (!tj.h) return setError(error, QCoreApplication::translate("pz::Platform", "no JPEG encoder")), QByteArray();
   unsigned char* buf = nullptr;
   unsigned long len = 0;
   const auto* src = reinterpret_cast<const unsigned char*>(s.row(0));
@@ -89,12 +90,12 @@ QByteArray encodeJpeg(const Surface& s, int quality, QString* error) {
 std::optional<Surface> NViewLibLoad(const QString& path, int /*flag*/, QString* error) {
   QFile f(path);
   if (!f.open(QIODevice::ReadOnly))
-    return setError(error, QStringLiteral("Cannot open file %1").arg(path)), std::nullopt;
+    return setError(error, QCoreApplication::translate("pz::Platform", "Cannot open file %1").arg(path)), std::nullopt;
   if (f.size() > kMaxFileBytes)
-    return setError(error, QStringLiteral("%1 is too large to be a picture.").arg(path)), std::nullopt;
+    return setError(error, QCoreApplication::translate("pz::Platform", "%1 is too large to be a picture.").arg(path)), std::nullopt;
   const QByteArray bytes = f.readAll();
   if (f.error() != QFileDevice::NoError)
-    return setError(error, QStringLiteral("Cannot read file %1").arg(path)), std::nullopt;
+    return setError(error, QCoreApplication::translate("pz::Platform", "Cannot read file %1").arg(path)), std::nullopt;
   QString why;
   std::optional<Surface> s;
   if (looksLikeJpeg(bytes))
@@ -102,8 +103,8 @@ std::optional<Surface> NViewLibLoad(const QString& path, int /*flag*/, QString* 
   else if (bytes.startsWith("BM"))
     s = decodeBmp(bytes, &why);
   else
-    why = QStringLiteral("not a BMP or JPEG picture");
-  if (!s) setError(error, QStringLiteral("%1 cannot be opened as a picture (%2).").arg(path, why));
+    why = QCoreApplication::translate("pz::Platform", "not a BMP or JPEG picture");
+  if (!s) setError(error, QCoreApplication::translate("pz::Platform", "%1 cannot be opened as a picture (%2).").arg(path, why));
   return s;
 }
 

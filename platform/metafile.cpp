@@ -1,5 +1,6 @@
 #include "platform/metafile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -101,21 +102,21 @@ std::optional<Metafile> Metafile::load(const QString& path, QString* error, doub
   const QString name = QFileInfo(path).fileName();
   const QString ext = QFileInfo(path).suffix().toLower();
   if (ext != QLatin1String("wmf") && ext != QLatin1String("emf")) {
-    if (error) *error = QStringLiteral("%1 is not a metafile: the extension is not .wmf or .emf.").arg(name);
+    if (error) *error = QCoreApplication::translate("pz::Platform", "%1 is not a metafile: the extension is not .wmf or .emf.").arg(name);
     return std::nullopt;
   }
   QFile f(path);
   if (!f.open(QIODevice::ReadOnly)) {
-    if (error) *error = QStringLiteral("Cannot open the file %1.").arg(name);
+    if (error) *error = QCoreApplication::translate("pz::Platform", "Cannot open the file %1.").arg(name);
     return std::nullopt;
   }
   if (f.size() > kMaxMetafileBytes) {
-    if (error) *error = QStringLiteral("%1 is too large to be a metafile.").arg(name);
+    if (error) *error = QCoreApplication::translate("pz::Platform", "%1 is too large to be a metafile.").arg(name);
     return std::nullopt;
   }
   QString why;
   auto m = fromBytes(f.readAll(), Source::File, &why, dpi);
-  if (!m && error) *error = QStringLiteral("%1 cannot be shown: %2.").arg(name, why);
+  if (!m && error) *error = QCoreApplication::translate("pz::Platform", "%1 cannot be shown: %2.").arg(name, why);
   return m;
 }
 

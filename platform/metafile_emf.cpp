@@ -1,6 +1,8 @@
 // Enhanced metafiles (32-bit records), including the EMF+ comments of dual files.
 #include <cmath>
 
+#include <QCoreApplication>
+
 #include "platform/metafile_dib.h"
 #include "platform/metafile_players.h"
 
@@ -371,10 +373,10 @@ class EmfPlayer {
 
 bool scanEmf(Bytes b, EmfInfo* info, QString* error) {
   if (!b.has(0, 88) || b.u32(0) != 1 || b.u32(40) != kEmfSignature)
-    return fail(error, QStringLiteral("it is not an enhanced metafile"));
+    return fail(error, QCoreApplication::translate("pz::Platform", "it is not an enhanced metafile"));
   const qsizetype hdrSize = b.u32(4);
-  if (hdrSize < 88 || !b.has(0, hdrSize)) return fail(error, QStringLiteral("the file is truncated"));
-  if (qint64(b.u32(48)) > b.n) return fail(error, QStringLiteral("the file is truncated"));
+  if (hdrSize < 88 || !b.has(0, hdrSize)) return fail(error, QCoreApplication::translate("pz::Platform", "the file is truncated"));
+  if (qint64(b.u32(48)) > b.n) return fail(error, QCoreApplication::translate("pz::Platform", "the file is truncated"));
   EmfInfo in;
   in.bounds = rectL(b, 8);
   in.frame = rectL(b, 24);
@@ -401,7 +403,7 @@ bool scanEmf(Bytes b, EmfInfo* info, QString* error) {
     const QRectF bd = in.bounds.normalized();
     in.frame = QRectF(bd.left() * 100 / in.devPxPerMmX, bd.top() * 100 / in.devPxPerMmY,
                       (bd.width() + 1) * 100 / in.devPxPerMmX, (bd.height() + 1) * 100 / in.devPxPerMmY);
-    if (in.frame.width() <= 0 || in.frame.height() <= 0) return fail(error, QStringLiteral("the picture has no size"));
+    if (in.frame.width() <= 0 || in.frame.height() <= 0) return fail(error, QCoreApplication::translate("pz::Platform", "the picture has no size"));
   }
   qsizetype pos = hdrSize;
   bool ended = false;
@@ -415,7 +417,7 @@ bool scanEmf(Bytes b, EmfInfo* info, QString* error) {
     }
     pos += size;
   }
-  if (!ended) return fail(error, QStringLiteral("the file is truncated or its records are damaged"));
+  if (!ended) return fail(error, QCoreApplication::translate("pz::Platform", "the file is truncated or its records are damaged"));
   if (info) *info = in;
   return true;
 }

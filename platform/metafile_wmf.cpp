@@ -1,4 +1,5 @@
 // Windows metafiles (16-bit records), with or without the placeable header.
+#include <QCoreApplication>
 #include <QFontDatabase>
 
 #include "platform/metafile_dib.h"
@@ -308,25 +309,25 @@ QString fromAnsi(const uchar* p, qsizetype n) {
 bool scanWmf(Bytes b, bool requirePlaceable, WmfInfo* info, QString* error) {
   WmfInfo in;
   if (b.has(0, 4) && b.u32(0) == kPlaceableKey) {
-    if (!b.has(0, 22 + 18)) return fail(error, QStringLiteral("the file is truncated"));
+    if (!b.has(0, 22 + 18)) return fail(error, QCoreApplication::translate("pz::Platform", "the file is truncated"));
     quint16 sum = 0;
     for (int i = 0; i < 10; ++i) sum ^= b.u16(i * 2);
-    if (sum != b.u16(20)) return fail(error, QStringLiteral("the placeable header's checksum is wrong"));
+    if (sum != b.u16(20)) return fail(error, QCoreApplication::translate("pz::Platform", "the placeable header's checksum is wrong"));
     const double l = b.i16(6), t = b.i16(8), r = b.i16(10), bt = b.i16(12);
     in.unitsPerInch = b.u16(14);
-    if (in.unitsPerInch <= 0) return fail(error, QStringLiteral("the header gives no units per inch"));
-    if (r == l || bt == t) return fail(error, QStringLiteral("the picture has no size"));
+    if (in.unitsPerInch <= 0) return fail(error, QCoreApplication::translate("pz::Platform", "the header gives no units per inch"));
+    if (r == l || bt == t) return fail(error, QCoreApplication::translate("pz::Platform", "the picture has no size"));
     in.frame = QRectF(QPointF(std::min(l, r), std::min(t, bt)), QPointF(std::max(l, r), std::max(t, bt)));
     in.placeable = true;
     in.recordsStart = 22;
   } else if (requirePlaceable) {
-    return fail(error, QStringLiteral("it is not a placeable Windows metafile or an enhanced metafile"));
+    return fail(error, QCoreApplication::translate("pz::Platform", "it is not a placeable Windows metafile or an enhanced metafile"));
   }
   const qsizetype h = in.recordsStart;
-  if (!b.has(h, 18)) return fail(error, QStringLiteral("the file is truncated"));
+  if (!b.has(h, 18)) return fail(error, QCoreApplication::translate("pz::Platform", "the file is truncated"));
   const quint16 type = b.u16(h), hdrWords = b.u16(h + 2);
   if (!(type == 1 || type == 2) || hdrWords != 9)
-    return fail(error, QStringLiteral("it is not a Windows metafile"));
+    return fail(error, QCoreApplication::translate("pz::Platform", "it is not a Windows metafile"));
   // Every record must lie inside the file and the last one must be the end
   // record; otherwise the file was cut short or its sizes are damaged.
   bool ended = false, haveExt = false;
@@ -347,11 +348,11 @@ bool scanWmf(Bytes b, bool requirePlaceable, WmfInfo* info, QString* error) {
     if (fn == 0x020B && !haveExt && size >= 10) org = QPointF(b.i16(pos + 8), b.i16(pos + 6));
     pos += size;
   }
-  if (!ended) return fail(error, QStringLiteral("the file is truncated or its records are damaged"));
+  if (!ended) return fail(error, QCoreApplication::translate("pz::Platform", "the file is truncated or its records are damaged"));
   if (!in.placeable) {
     // Without the placeable header the window set by the records gives the
     // picture's extent, in the pixels of the screen it was made on.
-    if (!haveExt || ext.x() == 0 || ext.y() == 0) return fail(error, QStringLiteral("the picture has no size"));
+    if (!haveExt || ext.x() == 0 || ext.y() == 0) return fail(error, QCoreApplication::translate("pz::Platform", "the picture has no size"));
     in.frame = QRectF(org, QSizeF(ext.x(), ext.y())).normalized();
   }
   if (info) *info = in;

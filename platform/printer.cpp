@@ -28,10 +28,10 @@ bool runPrinterSetup(QPrinter& printer, QWidget* parent) {
   dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
   dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
   dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
-  dialog.setWindowTitle(QStringLiteral("Print Setup"));
+  dialog.setWindowTitle(QCoreApplication::translate("pz::Platform", "Print Setup"));
   // Choosing here prints nothing, so the button says what it does.
   for (QDialogButtonBox* box : dialog.findChildren<QDialogButtonBox*>())
-    if (QPushButton* ok = box->button(QDialogButtonBox::Ok)) ok->setText(QStringLiteral("OK"));
+    if (QPushButton* ok = box->button(QDialogButtonBox::Ok)) ok->setText(QCoreApplication::translate("pz::Platform", "OK"));
   return dialog.exec() == QDialog::Accepted;
 }
 
@@ -47,7 +47,7 @@ QString printerProblem(const QPrinter& printer) {
     return QString();
   }
   if (!printer.isValid() || QPrinterInfo::printerInfo(printer.printerName()).isNull())
-    return QStringLiteral("The printer \"%1\" is not available.").arg(printer.printerName());
+    return QCoreApplication::translate("pz::Platform", "The printer \"%1\" is not available.").arg(printer.printerName());
   return QString();
 }
 
@@ -88,13 +88,13 @@ bool printSurface(QPrinter& printer, const Surface& s, const QRect& target, QStr
   }
   QPainter painter;
   if (!painter.begin(&printer)) {
-    if (error) *error = QStringLiteral("The printer could not start the page.");
+    if (error) *error = QCoreApplication::translate("pz::Platform", "The printer could not start the page.");
     return false;
   }
   painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
   painter.drawImage(target, s.toRgb32());
   if (!painter.end()) {
-    if (error) *error = QStringLiteral("The page could not be sent to the printer.");
+    if (error) *error = QCoreApplication::translate("pz::Platform", "The page could not be sent to the printer.");
     return false;
   }
   return true;

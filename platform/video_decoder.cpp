@@ -6,6 +6,7 @@ extern "C" {
 #include <libavutil/log.h>
 }
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
@@ -164,8 +165,8 @@ VideoDecoder::VideoDecoder(const QString& path, std::chrono::milliseconds deadli
   av_log_set_level(AV_LOG_QUIET);
   const QFileInfo info(path);
   name_ = info.fileName();
-  if (!info.isFile()) throw Error(QString("The file \"%1\" cannot be found.").arg(name_));
-  if (info.size() == 0) throw Error(QString("The file \"%1\" is empty.").arg(name_));
+  if (!info.isFile()) throw Error(QCoreApplication::translate("pz::Platform", "The file \"%1\" cannot be found.").arg(name_));
+  if (info.size() == 0) throw Error(QCoreApplication::translate("pz::Platform", "The file \"%1\" is empty.").arg(name_));
 
   av_->deadline = Clock::now() + deadline;
   av_->fc = avformat_alloc_context();
@@ -173,10 +174,10 @@ VideoDecoder::VideoDecoder(const QString& path, std::chrono::milliseconds deadli
   av_->fc->interrupt_callback.opaque = &av_->deadline;
   const AVInputFormat* avi = av_find_input_format("avi");
   if (avformat_open_input(&av_->fc, QFile::encodeName(path).constData(), avi, nullptr) < 0)
-    throw Error(QString("The file \"%1\" is not an AVI video, or its header is damaged.").arg(name_));
+    throw Error(QCoreApplication::translate("pz::Platform", "The file \"%1\" is not an AVI video, or its header is damaged.").arg(name_));
 
   av_->stream = av_find_best_stream(av_->fc, AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
-  if (av_->stream < 0) throw Error(QString("The file \"%1\" holds no video.").arg(name_));
+  if (av_->stream < 0) throw Error(QCoreApplication::translate("pz::Platform", "The file \"%1\" holds no video.").arg(name_));
   for (unsigned i = 0; i < av_->fc->nb_streams; ++i)
     if (int(i) != av_->stream) av_->fc->streams[i]->discard = AVDISCARD_ALL;
   av_->st = av_->fc->streams[av_->stream];
@@ -184,9 +185,9 @@ VideoDecoder::VideoDecoder(const QString& path, std::chrono::milliseconds deadli
   width_ = par->width;
   height_ = par->height;
   if (width_ <= 0 || height_ <= 0)
-    throw Error(QString("The video in \"%1\" has a damaged header: it gives no picture size.").arg(name_));
+    throw Error(QCoreApplication::translate("pz::Platform", "The video in \"%1\" has a damaged header: it gives no picture size.").arg(name_));
   if (width_ > kMaxVideoSide || height_ > kMaxVideoSide)
-    throw Error(QString("The video in \"%1\" claims to be %2 × %3 pixels; the largest video that can be shown is "
+    throw Error(QCoreApplication::translate("pz::Platform", "The video in \"%1\" claims to be %2 × %3 pixels; the largest video that can be shown is "
                         "%4 × %4.")
                     .arg(name_)
                     .arg(width_)
@@ -196,7 +197,7 @@ VideoDecoder::VideoDecoder(const QString& path, std::chrono::milliseconds deadli
   const AVCodec* codec = avcodec_find_decoder(par->codec_id);
   const QString method = par->codec_tag ? fourccText(par->codec_tag) : QString(avcodec_get_name(par->codec_id));
   const QString noDecoder =
-      QString("The video in \"%1\" is compressed with a method (%2) that cannot be decoded.").arg(name_, method);
+      QCoreApplication::translate("pz::Platform", "The video in \"%1\" is compressed with a method (%2) that cannot be decoded.").arg(name_, method);
   if (!codec) throw Error(noDecoder);
   av_->codec = codec;
   // On the way to a far target the frames nothing refers to are left out.
@@ -214,7 +215,7 @@ VideoDecoder::VideoDecoder(const QString& path, std::chrono::milliseconds deadli
   av_->held = av_frame_alloc();
 
   buildIndex();
-  if (index_.firstData() < 0) throw Error(QString("The video in \"%1\" has no frames.").arg(name_));
+  if (index_.firstData() < 0) throw Error(QCoreApplication::translate("pz::Platform", "The video in \"%1\" has no frames.").arg(name_));
   cache_.reset(width_, height_);
   resetPending();
   measureDelay();
@@ -331,7 +332,7 @@ void VideoDecoder::measureDelay() {
   lastOut_ = -1;
   decodeRun(run.target, run);
   if (!av_->delayKnown)
-    throw Error(QString("The video in \"%1\" has no frame that can be shown.").arg(name_));
+    throw Error(QCoreApplication::translate("pz::Platform", "The video in \"%1\" has no frame that can be shown.").arg(name_));
   // Without the file's index the end may be cut off; the last pictures then
   // come out of the decoder with no timestamps to number them by, so the
   // video ends where the numbering is certain.

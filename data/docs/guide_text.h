@@ -22,7 +22,8 @@ struct StripItem {
 };
 const std::vector<StripItem>& stripItems();
 
-// The whole page; `drawings` are the file names of bmps/.
-QString page(const QStringList& drawings);
+// The whole page in the installed language `lang` ("" for English);
+// `drawings` are the file names of bmps/.
+QString page(const QStringList& drawings, const QString& lang = QString());
 
 }  // namespace pz::guide

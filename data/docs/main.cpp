@@ -23,6 +23,7 @@
 #include "paint/files/saveuser.h"
 #include "platform/bmp.h"
 #include "platform/folders.h"
+#include "platform/language.h"
 
 namespace {
 
@@ -64,13 +65,19 @@ void colourIn(pz::Surface& s) {
 
 int main(int argc, char** argv) {
   if (argc < 3) {
-    std::fprintf(stderr, "usage: pinz-docs PROGRAM_DIR DOCS_DIR\n");
+    std::fprintf(stderr, "usage: pinz-docs PROGRAM_DIR DOCS_DIR [LANGUAGE]\n");
     return 2;
   }
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   const QString prog = QString::fromLocal8Bit(argv[1]);
   const QString docs = QString::fromLocal8Bit(argv[2]);
+  // The guide of one language: its words and the pictures of its windows.
+  const QString lang = argc > 3 ? QString::fromLocal8Bit(argv[3]) : QString();
+  if (!pz::installLanguage(lang, pz::translationsFolder(prog))) {
+    std::fprintf(stderr, "pinz-docs: no catalogue for %s\n", qPrintable(lang));
+    return 1;
+  }
   QDir().mkpath(docs + "/pictures");
   const QString pics = docs + "/pictures/";
   bool ok = true;
@@ -86,7 +93,7 @@ int main(int argc, char** argv) {
   st.openMode = 1;
   {
     pz::Topenpic w(st);
-    const auto items = w.bmpnames->findItems("cat", Qt::MatchExactly);
+    const auto items = w.bmpnames->findItems(pz::contentName("cat"), Qt::MatchExactly);
     if (!items.isEmpty()) {
       w.bmpnames->setCurrentItem(items.front());
       w.bmpnamesClick();
@@ -143,6 +150,6 @@ int main(int argc, char** argv) {
 
   QFile html(docs + "/wmain.htm");
   if (!html.open(QIODevice::WriteOnly | QIODevice::Truncate)) return 1;
-  html.write(pz::guide::page(drawings).toUtf8());
+  html.write(pz::guide::page(drawings, lang).toUtf8());
   return ok ? 0 : 1;
 }

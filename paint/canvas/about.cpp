@@ -25,7 +25,7 @@ Taboutfrm::Taboutfrm(QWidget* parent) : QDialog(parent) {
   Label1->setAttribute(Qt::WA_TranslucentBackground);
   Label1->move(190, 4);
   Label1->adjustSize();
-  BitBtn1 = new QPushButton(QStringLiteral("OK"), this);
+  BitBtn1 = new QPushButton(tr("OK"), this);
   BitBtn1->setGeometry(276, 172, 97, 33);
   BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
   BitBtn1->setDefault(true);

@@ -1,5 +1,7 @@
 #include "paint/canvas/artcache.h"
 
+#include <QCoreApplication>
+
 #include "platform/bmp.h"
 
 namespace pz {
@@ -18,7 +20,7 @@ std::optional<ArtCache> ArtCache::load(const QString& dir, QString* error) {
     QString why;
     auto s = readBmp(path, &why);
     if (!s) {
-      if (error) *error = QStringLiteral("Pinzola cannot start: the art file %1 is missing or unreadable (%2).").arg(path, why);
+      if (error) *error = QCoreApplication::translate("pz::Canvas", "Pinzola cannot start: the art file %1 is missing or unreadable (%2).").arg(path, why);
       return std::nullopt;
     }
     cache.files_.insert(name, std::move(*s));

@@ -105,7 +105,7 @@ void Tmainpinz::buildLayout() {
   Panel1 = blackPanel(Panel6);
   Label4 = whiteLabel(Panel1, QStringLiteral("X/Y:"));
   Label4->move(14, 4);
-  Label4->setToolTip(QStringLiteral("Present position of cursor"));
+  Label4->setToolTip(tr("Present position of cursor"));
   Label1 = whiteLabel(Panel1, QStringLiteral("0 0"));
   Label1->move(42, 4);
   // Wide enough for the coordinates of the largest screens in the face this
@@ -115,7 +115,7 @@ void Tmainpinz::buildLayout() {
                  Label1->height());
   Label1->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-  Label2 = new QLabel(QStringLiteral("UNDO"), Panel1);
+  Label2 = new QLabel(tr("UNDO"), Panel1);
   Label2->setGeometry(16, 24, 65, 29);
   Label2->setAlignment(Qt::AlignCenter);
   QFont undoFont(QStringLiteral("Times New Roman"));
@@ -128,17 +128,17 @@ void Tmainpinz::buildLayout() {
   undoPal.setColor(QPalette::WindowText, QColor(255, 255, 0));
   Label2->setPalette(undoPal);
   Label2->setCursor(Qt::PointingHandCursor);
-  Label2->setToolTip(QStringLiteral("Undo the last thing you did"));
+  Label2->setToolTip(tr("Undo the last thing you did"));
   Label2->installEventFilter(this);
 
-  zoomin = new ImageButton(Panel1, stripPicture(StripPicture::ZoomIn), QStringLiteral("Zoom In"));
+  zoomin = new ImageButton(Panel1, stripPicture(StripPicture::ZoomIn), tr("Zoom In"));
   zoomin->move(18, 58);
   zoomin->onClick = [this] { zoominClick(); };
-  zoomout = new ImageButton(Panel1, stripPicture(StripPicture::ZoomOut), QStringLiteral("Zoom Out"));
+  zoomout = new ImageButton(Panel1, stripPicture(StripPicture::ZoomOut), tr("Zoom Out"));
   zoomout->move(40, 58);
   zoomout->onClick = [this] { zoomoutClick(); };
   nozoomimage =
-      new ImageButton(Panel1, stripPicture(StripPicture::NoZoom), QStringLiteral("Normal (1 to 1) Size"));
+      new ImageButton(Panel1, stripPicture(StripPicture::NoZoom), tr("Normal (1 to 1) Size"));
   nozoomimage->move(62, 58);
   nozoomimage->onClick = [this] { nozoomimageClick(); };
 
@@ -148,13 +148,13 @@ void Tmainpinz::buildLayout() {
     if (e->button() == Qt::LeftButton) colorboxMouseDown(int(e->position().x()), int(e->position().y()));
   };
   colorbox->onMove = [this](QMouseEvent*) { removeSprite(); };
-  Image1 = new ImageButton(colorbox, stripPicture(StripPicture::ColorBox), QStringLiteral("Select Color to Use"));
+  Image1 = new ImageButton(colorbox, stripPicture(StripPicture::ColorBox), tr("Select Color to Use"));
   Image1->move(1, 16);
   Image1->onClick = [this] { Image1Click(); };
-  Image5 = new ImageButton(colorbox, stripPicture(StripPicture::Brighten), QStringLiteral("Click to brighten"));
+  Image5 = new ImageButton(colorbox, stripPicture(StripPicture::Brighten), tr("Click to brighten"));
   Image5->move(54, 30);
   Image5->onClick = [this] { Image5Click(); };
-  Image6 = new ImageButton(colorbox, stripPicture(StripPicture::Darken), QStringLiteral("Click to darken"));
+  Image6 = new ImageButton(colorbox, stripPicture(StripPicture::Darken), tr("Click to darken"));
   Image6->move(54, 48);
   Image6->onClick = [this] { Image6Click(); };
 
@@ -163,11 +163,11 @@ void Tmainpinz::buildLayout() {
     if (e->button() == Qt::LeftButton) Panel5MouseDown(int(e->position().x()), int(e->position().y()));
   };
   Panel5->onMove = [this](QMouseEvent*) { removeSprite(); };
-  Image2 = new ImageButton(Panel5, stripPicture(StripPicture::ToolChest), QStringLiteral("Select a tool to use"));
+  Image2 = new ImageButton(Panel5, stripPicture(StripPicture::ToolChest), tr("Select a tool to use"));
   Image2->setGeometry(7, 2, 50, 51);
   Image2->setScaledContents(true);
   Image2->onClick = [this] { Image2Click(); };
-  Label3 = whiteLabel(Panel5, QStringLiteral("Tool Chest"));
+  Label3 = whiteLabel(Panel5, tr("Tool Chest"));
   Label3->move(7, 46);
   waterspin = new QSpinBox(Panel5);
   waterspin->setRange(5, 100);
@@ -176,36 +176,36 @@ void Tmainpinz::buildLayout() {
   waterspin->setSingleStep(5);
   waterspin->setValue(50);
   if (auto* edit = waterspin->findChild<QLineEdit*>()) edit->setReadOnly(true);  // arrows only
-  waterspin->setToolTip(QStringLiteral("Adjust percentage of water in the brush"));
+  waterspin->setToolTip(tr("Adjust percentage of water in the brush"));
   waterspin->installEventFilter(this);
   connect(waterspin, &QSpinBox::valueChanged, this, [this](int v) { waterspinChange(v); });
-  spinlabel = whiteLabel(Panel5, QStringLiteral("Water %:"));
+  spinlabel = whiteLabel(Panel5, tr("Water %:"));
   spinlabel->move(238, 34);
-  conlycheck = new QCheckBox(QStringLiteral("White Only"), Panel5);
+  conlycheck = new QCheckBox(tr("White Only"), Panel5);
   conlycheck->setGeometry(240, 28, 95, 21);
   QPalette checkPal = conlycheck->palette();
   checkPal.setColor(QPalette::WindowText, Qt::white);
   conlycheck->setPalette(checkPal);
-  conlycheck->setToolTip(QStringLiteral("When checked textures don't paint over colors"));
+  conlycheck->setToolTip(tr("When checked textures don't paint over colors"));
   connect(conlycheck, &QCheckBox::clicked, this, [this] { conlycheckClick(); });
-  Image4 = new ImageButton(Panel5, stripPicture(StripPicture::About), QStringLiteral("About this program"));
+  Image4 = new ImageButton(Panel5, stripPicture(StripPicture::About), tr("About this program"));
   Image4->move(15, 13);
   Image4->onClick = [this] { Image4Click(); };
-  Image3 = new ImageButton(Panel5, stripPicture(StripPicture::OpenSave), QStringLiteral("Open and Save pictures"));
+  Image3 = new ImageButton(Panel5, stripPicture(StripPicture::OpenSave), tr("Open and Save pictures"));
   Image3->move(72, 12);
   Image3->onPress = [this](QMouseEvent* e) {
     if (e->button() == Qt::LeftButton) Image3MouseDown(e->position().toPoint());
   };
-  Image8 = new ImageButton(Panel5, stripPicture(StripPicture::Help), QStringLiteral("Read the User Guide"));
+  Image8 = new ImageButton(Panel5, stripPicture(StripPicture::Help), tr("Read the User Guide"));
   Image8->move(140, 12);
   Image8->onClick = [this] { Image8Click(); };
-  Image7 = new ImageButton(Panel5, stripPicture(StripPicture::Quit), QStringLiteral("Quit Pinzola"));
+  Image7 = new ImageButton(Panel5, stripPicture(StripPicture::Quit), tr("Quit Pinzola"));
   Image7->move(200, 14);
   Image7->onClick = [this] { Image7Click(); };
 
   TabSet1 = new QTabBar(Panel5);
-  TabSet1->addTab(QStringLiteral("TOOLS"));
-  TabSet1->addTab(QStringLiteral("SYSTEM"));
+  TabSet1->addTab(tr("TOOLS"));
+  TabSet1->addTab(tr("SYSTEM"));
   TabSet1->setCursor(Qt::PointingHandCursor);
   TabSet1->setDrawBase(false);
   TabSet1->setExpanding(false);
@@ -305,32 +305,32 @@ void Tmainpinz::buildLayout() {
 
 void Tmainpinz::buildMenus() {
   pinzpopup = new QMenu(this);
-  popupprintsetup = pinzpopup->addAction(QStringLiteral("Print Setup..."));
-  popupprint = pinzpopup->addAction(QStringLiteral("Print..."));
+  popupprintsetup = pinzpopup->addAction(tr("Print Setup..."));
+  popupprint = pinzpopup->addAction(tr("Print..."));
   popupprint->setShortcut(QKeySequence(QStringLiteral("Ctrl+P")));
   N1 = pinzpopup->addSeparator();
-  popuppaste = pinzpopup->addAction(QStringLiteral("Paste"));
+  popuppaste = pinzpopup->addAction(tr("Paste"));
   popuppaste->setShortcut(QKeySequence(QStringLiteral("Ctrl+V")));
   N2 = pinzpopup->addSeparator();
-  popupclipart = pinzpopup->addAction(QStringLiteral("Clipart Library..."));
+  popupclipart = pinzpopup->addAction(tr("Clipart Library..."));
   popupclipart->setShortcut(QKeySequence(Qt::Key_F8));
-  popupzoom = pinzpopup->addAction(QStringLiteral("&Zoom Rectangle"));
-  popupgetavi = pinzpopup->addAction(QStringLiteral("Get AVI Movie Frame..."));
-  popuptexteffect = pinzpopup->addAction(QStringLiteral("Insert Text..."));
-  popupgetwmf = pinzpopup->addAction(QStringLiteral("Import WMF Image..."));
+  popupzoom = pinzpopup->addAction(tr("&Zoom Rectangle"));
+  popupgetavi = pinzpopup->addAction(tr("Get AVI Movie Frame..."));
+  popuptexteffect = pinzpopup->addAction(tr("Insert Text..."));
+  popupgetwmf = pinzpopup->addAction(tr("Import WMF Image..."));
   for (QAction* a : pinzpopup->actions()) a->setShortcutVisibleInContextMenu(true);
 
   filepopup = new QMenu(this);
-  openpinzpic = filepopup->addAction(QStringLiteral("Open Pinzola Picture..."));
-  opensaved = filepopup->addAction(QStringLiteral("Open Saved Pinzola Picture..."));
-  savepinzpic = filepopup->addAction(QStringLiteral("Save Pinzola Picture"));
-  savepinzpicas = filepopup->addAction(QStringLiteral("Save Pinzola Picture As..."));
+  openpinzpic = filepopup->addAction(tr("Open Pinzola Picture..."));
+  opensaved = filepopup->addAction(tr("Open Saved Pinzola Picture..."));
+  savepinzpic = filepopup->addAction(tr("Save Pinzola Picture"));
+  savepinzpicas = filepopup->addAction(tr("Save Pinzola Picture As..."));
 
   tinypop = new QMenu(this);
-  tpopdel = tinypop->addAction(QStringLiteral("Delete"));
-  tpopcut = tinypop->addAction(QStringLiteral("Cut"));
-  tpopcopy = tinypop->addAction(QStringLiteral("Copy"));
-  tpopmaketext = tinypop->addAction(QStringLiteral("Save As Texture"));
+  tpopdel = tinypop->addAction(tr("Delete"));
+  tpopcut = tinypop->addAction(tr("Cut"));
+  tpopcopy = tinypop->addAction(tr("Copy"));
+  tpopmaketext = tinypop->addAction(tr("Save As Texture"));
 }
 
 void Tmainpinz::layoutChildren() {
@@ -360,7 +360,7 @@ void Tmainpinz::FormCreate() {
   st.cursorKind = 2;
   loadSpriteArt();
   st.zoomState = 4;
-  setWindowTitle(QStringLiteral("Pinzola -- (untitled)"));
+  setWindowTitle(tr("Pinzola -- (untitled)"));
   connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState s) {
     if (s == Qt::ApplicationActive) applicationActivated();
   });
@@ -379,7 +379,7 @@ void Tmainpinz::FormCreate() {
 
 void Tmainpinz::checkFontSize(double dpi) {
   if (isLargeFontDisplay(dpi))
-    prompter().info(QStringLiteral(
+    prompter().info(tr(
         "Pinzola is not intended for LARGE FONT displays. Please adjust your display properties for SMALL FONTS."));
 }
 
@@ -418,7 +418,7 @@ void Tmainpinz::applicationActivated() {
 void Tmainpinz::closeEvent(QCloseEvent* e) {
   // FormCloseQuery. A picture painted since it was last opened or saved is
   // offered a save before it is gone for good.
-  if (prompter().confirm(QStringLiteral("Awwwww. Do you really have to leave now?")) && saveChangesFirst())
+  if (prompter().confirm(tr("Awwwww. Do you really have to leave now?")) && saveChangesFirst())
     e->accept();
   else
     e->ignore();

@@ -1,6 +1,7 @@
 // Selection commands, paste, clip art, printing and starting PinzFX: thin
 // handlers over the plain functions of paint/files.
 #include <QApplication>
+#include <QCoreApplication>
 #include <QPrinter>
 #include <ctime>
 
@@ -50,8 +51,8 @@ void Tmainpinz::tpopmaketextClick() {
   paintSprite(st.pointerPoint.x, st.pointerPoint.y, false);
   // The name is drawn (and the generator seeded) before the question.
   const QString path = newTexturePath(textureFolder(st), static_cast<std::uint64_t>(std::time(nullptr)));
-  if (prompter().confirm(QString::fromLatin1(kTextureQuestion))) {
-    if (!writeSelectionTexture(st, path)) prompter().info(QStringLiteral("The texture could not be saved."));
+  if (prompter().confirm(QCoreApplication::translate("pz::Files", kTextureQuestion))) {
+    if (!writeSelectionTexture(st, path)) prompter().info(tr("The texture could not be saved."));
   }
   showPicture();
   paintSprite(st.pointerPoint.x, st.pointerPoint.y, true);

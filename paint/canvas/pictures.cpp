@@ -1,5 +1,6 @@
 #include "paint/canvas/pictures.h"
 
+#include <QCoreApplication>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -306,7 +307,7 @@ void aboutScene(QPainter& p) {
   p.setFont(f);
   p.setPen(QColor(40, 70, 140));
   p.drawText(QRectF(190, 34, 225, 40), Qt::AlignLeft | Qt::TextWordWrap,
-             QStringLiteral("Paint, color and play!"));
+             QCoreApplication::translate("pz::Canvas", "Paint, color and play!"));
 }
 
 }  // namespace

@@ -17,6 +17,7 @@
 #include "paint/canvas/widgets.h"
 #include "paint/tools/tool_table.h"
 #include "platform/bmp.h"
+#include "platform/language.h"
 #include "platform/process.h"
 #include "platform/prompt.h"
 
@@ -137,7 +138,7 @@ void Tmainpinz::drawOptionsStrip() {
   }
   if (st.currentTool == ToolTextureBrush) conlycheck->show();
   if (st.currentTool == ToolWaterPen || st.currentTool == ToolWaterPenMix) {
-    spinlabel->setText(QStringLiteral("Water %"));
+    spinlabel->setText(tr("Water %"));
     spinlabel->adjustSize();
     spinlabel->show();
     waterspin->show();
@@ -292,7 +293,7 @@ void Tmainpinz::Image3MouseDown(QPoint pos) {
 }
 
 void Tmainpinz::Image8Click() {
-  const QString page = st.programDir + QStringLiteral("/docs/wmain.htm");
+  const QString page = guidePath(st.programDir, currentLanguage());
   // Where the desktop has nothing to open it with, the guide shows in a
   // window of our own instead of nothing happening.
   openWithDesktop(page, this, [this, page] { showGuide(page); });

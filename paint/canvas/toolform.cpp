@@ -92,7 +92,7 @@ void ChestImage::mouseMoveEvent(QMouseEvent* e) {
 }
 
 Ttoolform::Ttoolform(PaintState& st, QWidget* parent) : QDialog(parent), st_(st) {
-  setWindowTitle(QStringLiteral("Pinzola's Tools"));
+  setWindowTitle(tr("Pinzola's Tools"));
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
   setFixedSize(541, 303);
@@ -101,7 +101,7 @@ Ttoolform::Ttoolform(PaintState& st, QWidget* parent) : QDialog(parent), st_(st)
 
   auto* shape1 = new Outline(this, 10);
   shape1->setGeometry(222, 6, 311, 205);
-  label(this, QStringLiteral("Textures"), kRed, 230, 66);
+  label(this, tr("Textures"), kRed, 230, 66);
 
   int count = 0;
   const ToolInfo* table = toolTable(&count);
@@ -118,7 +118,7 @@ Ttoolform::Ttoolform(PaintState& st, QWidget* parent) : QDialog(parent), st_(st)
     const int id = info->id;
     img->onClick = [this, id] { toolImageClick(id); };
     img->onMove = [this, id] { toolImageMouseMove(id); };
-    tools_.push_back({id, img, QString::fromLatin1(info->hint)});
+    tools_.push_back({id, img, QCoreApplication::translate("pz::Tools", info->hint)});
   }
 
   selborder = new Outline(this, 8);
@@ -127,7 +127,7 @@ Ttoolform::Ttoolform(PaintState& st, QWidget* parent) : QDialog(parent), st_(st)
   auto* image3 = new QLabel(this);
   image3->setPixmap(QPixmap::fromImage(mixingIcon(48)));
   image3->setGeometry(202, 218, 48, 48);
-  QLabel* label4 = label(this, QStringLiteral("Tools with this icon will mix colors as they apply."),
+  QLabel* label4 = label(this, tr("Tools with this icon will mix colors as they apply."),
                          QColor(192, 192, 192), 252, 232);
   label4->setWordWrap(true);
   QFont small = label4->font();
@@ -142,8 +142,8 @@ Ttoolform::Ttoolform(PaintState& st, QWidget* parent) : QDialog(parent), st_(st)
   Image21->setGeometry(450, 222, 40, 40);
   Image21->setCursor(Qt::PointingHandCursor);
   Image21->onClick = [this] { Image21Click(); };
-  Image21->onMove = [this] { hintline->setText(QStringLiteral("Le's go with the chosen tool...")); };
-  QLabel* ok = label(this, QStringLiteral("OK"), kLime, 492, 242);
+  Image21->onMove = [this] { hintline->setText(tr("Le's go with the chosen tool...")); };
+  QLabel* ok = label(this, tr("OK"), kLime, 492, 242);
   QFont bold = ok->font();
   bold.setBold(true);
   ok->setFont(bold);
@@ -165,7 +165,7 @@ Ttoolform::Ttoolform(PaintState& st, QWidget* parent) : QDialog(parent), st_(st)
     auto* b = new QPushButton(Panel1);
     b->setGeometry(x, 168, 27, 25);
     b->setIcon(QIcon(QPixmap::fromImage(pageGlyph(next))));
-    b->setToolTip(QStringLiteral("Select Textures"));
+    b->setToolTip(tr("Select Textures"));
     b->setFocusPolicy(Qt::NoFocus);
     return b;
   };

@@ -162,7 +162,7 @@ void Tmainpinz::zoomToRect(int x1, int y1, int x2, int y2) {
 
 void Tmainpinz::changeZoom(int newState) {
   if (st.pasteActive == 1) {
-    prompter().info(QStringLiteral("Pasting can only take place at 1:1 zoom."));
+    prompter().info(tr("Pasting can only take place at 1:1 zoom."));
     return;
   }
   st.zoomState = newState;

@@ -13,6 +13,7 @@
 #include "platform/bmp.h"
 #include "platform/clipboard.h"
 #include "platform/folders.h"
+#include "platform/language.h"
 
 namespace pz {
 
@@ -98,7 +99,7 @@ Tartform::Tartform(const QString& programDir, QWidget* parent)
     if (!filling_) filelistClick();
   });
 
-  Label1 = new QLabel(QStringLiteral("100 %"), Panel1);
+  Label1 = new QLabel(tr("%1 %").arg(100), Panel1);
   Label1->setGeometry(54, 178, 60, 16);
   QPalette yellow = Label1->palette();
   yellow.setColor(QPalette::WindowText, Qt::yellow);
@@ -113,12 +114,12 @@ Tartform::Tartform(const QString& programDir, QWidget* parent)
 
   Image2 = new PictureButton(Panel1, [this] { Image2Click(); });
   Image2->setGeometry(20, 236, 56, 36);
-  Image2->setPixmap(buttonPicture(QStringLiteral("OK"), QColor(0x20, 0xA0, 0x30)));
-  Image2->setToolTip(QStringLiteral("OK"));
+  Image2->setPixmap(buttonPicture(tr("OK"), QColor(0x20, 0xA0, 0x30)));
+  Image2->setToolTip(tr("OK"));
   Image3 = new PictureButton(Panel1, [this] { Image3Click(); });
   Image3->setGeometry(82, 236, 56, 36);
-  Image3->setPixmap(buttonPicture(QStringLiteral("Cancel"), QColor(0xD0, 0x30, 0x30)));
-  Image3->setToolTip(QStringLiteral("Cancel"));
+  Image3->setPixmap(buttonPicture(tr("Cancel"), QColor(0xD0, 0x30, 0x30)));
+  Image3->setToolTip(tr("Cancel"));
 }
 
 void Tartform::showEvent(QShowEvent* e) {
@@ -136,11 +137,14 @@ void Tartform::FormActivate() {
   activated_ = true;
   filling_ = true;
   filelist->clear();
-  for (const QString& name : listFolder(clipartDir_, QStringLiteral("bmp"))) filelist->addItem(displayName(name));
+  for (const QString& name : listFolder(clipartDir_, QStringLiteral("bmp"))) {
+    auto* item = new QListWidgetItem(contentName(displayName(name)), filelist);
+    item->setData(Qt::UserRole, displayName(name));
+  }
   if (filelist->count() > 0) filelist->setCurrentRow(0);
   filling_ = false;
   if (filelist->count() > 0 && !loadEntry(0)) return;
-  Label1->setText(QStringLiteral("100 %"));
+  Label1->setText(tr("%1 %").arg(100));
   Label1->repaint();
 }
 
@@ -150,7 +154,7 @@ void Tartform::filelistClick() {
 }
 
 bool Tartform::loadEntry(int row) {
-  const QString entry = filelist->item(row)->text();
+  const QString entry = filelist->item(row)->data(Qt::UserRole).toString();
   const QString file = findOnDisk(clipartDir_, entry + QStringLiteral(".bmp"));
   QString error;
   std::optional<Surface> s = readBmp(clipartDir_ + QLatin1Char('/') + file, &error);
@@ -172,7 +176,7 @@ bool Tartform::loadEntry(int row) {
 void Tartform::sizescrollChange() {
   const int p = sizescroll->value();
   showCimg(clipartSize(naturalSize(), p));
-  Label1->setText(QString::number(p * 10) + QStringLiteral(" %"));
+  Label1->setText(tr("%1 %").arg(p * 10));
   Label1->repaint();
 }
 

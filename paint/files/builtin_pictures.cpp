@@ -1,5 +1,6 @@
 #include "paint/files/builtin_pictures.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QLinearGradient>
 #include <QPainter>
@@ -39,7 +40,7 @@ QImage buttonPicture(ButtonPicture which) {
   f.setBold(true);
   p.setFont(f);
   p.setPen(QColor(0, 0, 0, 90));
-  const QString word = ok ? QStringLiteral("OK") : QStringLiteral("Cancel");
+  const QString word = ok ? QCoreApplication::translate("pz::Files", "OK") : QCoreApplication::translate("pz::Files", "Cancel");
   p.drawText(QRectF(1, 1, 72, 40), Qt::AlignCenter, word);
   p.setPen(Qt::white);
   p.drawText(QRectF(0, 0, 72, 40), Qt::AlignCenter, word);
@@ -70,7 +71,7 @@ QImage previewPlaceholder() {
   f.setBold(true);
   p.setFont(f);
   p.setPen(QColor(0, 230, 230));
-  p.drawText(QRectF(0, 180, 219, 30), Qt::AlignCenter, QStringLiteral("Click a name to see it"));
+  p.drawText(QRectF(0, 180, 219, 30), Qt::AlignCenter, QCoreApplication::translate("pz::Files", "Click a name to see it"));
   return img;
 }
 

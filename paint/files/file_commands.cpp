@@ -1,6 +1,7 @@
 #include "paint/files/file_commands.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
 
@@ -64,7 +65,7 @@ bool writePicture(FilesHost& host, const QString& path) {
 }  // namespace
 
 QString captionFor(const QString& pictureName) {
-  return pictureName.isEmpty() ? QStringLiteral("Pinzola -- (untitled)") : QStringLiteral("Pinzola -- ") + pictureName;
+  return pictureName.isEmpty() ? QCoreApplication::translate("pz::Files", "Pinzola -- (untitled)") : QCoreApplication::translate("pz::Files", "Pinzola -- %1").arg(pictureName);
 }
 
 QString savedPicturePath(const PaintState& st, const QString& name) {
@@ -104,7 +105,7 @@ void openPinzolaPicture(FilesHost& host) {
   replacePicture(st, std::move(*picture));
   host.resetScrollBars();
   st.zoomState = 4;
-  host.setCaption(QStringLiteral("Pinzola -- using ") + st.chosenPicture);
+  host.setCaption(QCoreApplication::translate("pz::Files", "Pinzola -- using %1").arg(st.chosenPicture));
   host.refreshAll();
   st.spritePos = {};
 }
@@ -113,7 +114,7 @@ void openSavedPicture(FilesHost& host) {
   PaintState& st = host.state();
   st.openMode = 2;
   if (listFolder(st.programDir + QStringLiteral("/user"), QStringLiteral("jpg")).isEmpty()) {
-    prompter().info(kNoSavedPictures);
+    prompter().info(QCoreApplication::translate("pz::Files", kNoSavedPictures));
     return;
   }
   if (!choosePicture(host, 2) || !saveChangesFirst(host)) {
@@ -132,15 +133,15 @@ void openSavedPicture(FilesHost& host) {
   host.refreshAll();
   st.spritePos = {};
 
-  host.setCaption(QStringLiteral("Pinzola -- adjusting colors"));
+  host.setCaption(QCoreApplication::translate("pz::Files", "Pinzola -- adjusting colors"));
   {
     BusyCursor busy;
-    host.showProgress(QStringLiteral("0%"));
-    cleanUpColors(st.pictureBmp, [&host](int percent) { host.showProgress(QString::number(percent) + QLatin1Char('%')); });
+    host.showProgress(QCoreApplication::translate("pz::Files", "%1%").arg(0));
+    cleanUpColors(st.pictureBmp, [&host](int percent) { host.showProgress(QCoreApplication::translate("pz::Files", "%1%").arg(percent)); });
     st.undoBmp = st.pictureBmp;
     st.pictureChanged = false;  // the clean-up is part of opening
     host.hideProgress();
-    host.setCaption(QStringLiteral("Pinzola -- ") + st.pictureName);
+    host.setCaption(QCoreApplication::translate("pz::Files", "Pinzola -- %1").arg(st.pictureName));
   }
   // Show the picture as cleaned, not as it was decoded.
   host.refreshAll();
@@ -173,7 +174,7 @@ void savePinzolaPictureAs(FilesHost& host) {
   } else {
     const QString path = savedPicturePath(st, st.pictureName);
     const bool exists = QFileInfo::exists(path);
-    if (!exists || prompter().confirm(path + QStringLiteral("already exists. Overwrite?"))) {
+    if (!exists || prompter().confirm(QCoreApplication::translate("pz::Files", "%1already exists. Overwrite?").arg(path))) {
       // A save that failed must not leave the picture named after a file
       // that was never written.
       if (!writePicture(host, path)) st.pictureName = remembered;

@@ -4,6 +4,7 @@
 // them with itself as the host.
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include "paint/tools/paint_state.h"
@@ -32,7 +33,7 @@ class FilesHost {
   virtual void hideProgress() = 0;
 };
 
-inline const QString kNoSavedPictures = QStringLiteral("No Saved Pictures to open.");
+inline const char* const kNoSavedPictures = QT_TRANSLATE_NOOP("pz::Files", "No Saved Pictures to open.");
 
 // The window caption for a picture name ("" = untitled).
 QString captionFor(const QString& pictureName);

@@ -8,6 +8,7 @@
 #include "paint/files/picture_files.h"
 #include "platform/folders.h"
 #include "platform/jpeg.h"
+#include "platform/language.h"
 
 namespace pz {
 
@@ -21,7 +22,7 @@ Topenpic::Topenpic(PaintState& st, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       st_(st) {
-  setWindowTitle(QStringLiteral("Open a Picture"));
+  setWindowTitle(tr("Open a Picture"));
   setFixedSize(580, 278);
   setAutoFillBackground(true);
   QPalette pal = palette();
@@ -49,11 +50,11 @@ Topenpic::Topenpic(PaintState& st, QWidget* parent)
 
   Image2 = new ClickImage(buttonPicture(ButtonPicture::Ok), this);
   Image2->move(96, 216);
-  Image2->setToolTip(QStringLiteral("Open the picture"));
+  Image2->setToolTip(tr("Open the picture"));
   Image2->onClick = [this] { Image2Click(); };
   Image3 = new ClickImage(buttonPicture(ButtonPicture::Cancel), this);
   Image3->move(174, 218);
-  Image3->setToolTip(QStringLiteral("Keep the picture you have"));
+  Image3->setToolTip(tr("Keep the picture you have"));
   Image3->onClick = [this] { Image3Click(); };
 
   bmpnames->setObjectName(QStringLiteral("openpic_bmpnames"));
@@ -68,7 +69,10 @@ void Topenpic::FormActivate() {
   QString dir = folderOf(st_);
   dir.chop(1);
   for (const QString& file : listFolder(dir, st_.openMode == 2 ? QStringLiteral("jpg") : QStringLiteral("bmp"))) {
-    auto* item = new QListWidgetItem(displayName(file), bmpnames);
+    // Shipped drawings show in the child's language; saved pictures keep
+    // the names they were given.
+    const QString name = st_.openMode == 2 ? displayName(file) : contentName(displayName(file));
+    auto* item = new QListWidgetItem(name, bmpnames);
     // The name the file really has, so it is found again whatever the case
     // of its extension.
     item->setData(Qt::UserRole, file);

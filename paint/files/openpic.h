@@ -15,6 +15,8 @@ namespace pz {
 class ClickImage;
 
 class Topenpic : public QDialog {
+  Q_OBJECT
+
  public:
   Topenpic(PaintState& st, QWidget* parent = nullptr);
 

@@ -14,6 +14,7 @@
 #include "paint/files/picture_files.h"
 #include "platform/folders.h"
 #include "platform/jpeg.h"
+#include "platform/language.h"
 #include "platform/prompt.h"
 #include "platform/surfacewidget.h"
 
@@ -57,8 +58,8 @@ QSlider* makeTrack(QWidget* parent, int y) {
   return t;
 }
 
-QLabel* makeLetter(QWidget* parent, const char* letter, const char* color, int y) {
-  auto* l = new QLabel(QString::fromLatin1(letter), parent);
+QLabel* makeLetter(QWidget* parent, const QString& letter, const char* color, int y) {
+  auto* l = new QLabel(letter, parent);
   l->setGeometry(6, y, 14, 20);
   l->setStyleSheet(QStringLiteral("color: %1; font-weight: bold;").arg(QLatin1String(color)));
   return l;
@@ -74,7 +75,7 @@ Tpalpinz::Tpalpinz(PaintState& st, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       st_(st) {
-  setWindowTitle(QStringLiteral("Pinzola's Colors"));
+  setWindowTitle(tr("Pinzola's Colors"));
   setFixedSize(455, 400);
   setAutoFillBackground(true);
   QPalette pal = palette();
@@ -84,7 +85,7 @@ Tpalpinz::Tpalpinz(PaintState& st, QWidget* parent)
   Image1 = new SurfaceWidget(this, kBlack);
   Image1->move(2, 0);
   Image1->setCursor(Qt::CrossCursor);
-  Image1->setToolTip(QStringLiteral("Click a colour to paint with it"));
+  Image1->setToolTip(tr("Click a colour to paint with it"));
   Image1->onPress = [this](QMouseEvent* e) {
     const QPoint p = e->position().toPoint();
     Image1MouseDown(p.x(), p.y());
@@ -103,15 +104,18 @@ Tpalpinz::Tpalpinz(PaintState& st, QWidget* parent)
   QPalette grey = Panel2->palette();
   grey.setColor(QPalette::Window, QColor(192, 192, 192));
   Panel2->setPalette(grey);
-  makeLetter(Panel2, "R", "red", 8);
-  makeLetter(Panel2, "G", "green", 36);
-  makeLetter(Panel2, "B", "blue", 64);
+  //: The first letter of the word red.
+  makeLetter(Panel2, tr("R"), "red", 8);
+  //: The first letter of the word green.
+  makeLetter(Panel2, tr("G"), "green", 36);
+  //: The first letter of the word blue.
+  makeLetter(Panel2, tr("B"), "blue", 64);
   rtrack = makeTrack(Panel2, 5);
   gtrack = makeTrack(Panel2, 33);
   btrack = makeTrack(Panel2, 61);
-  rtrack->setToolTip(QStringLiteral("Red"));
-  gtrack->setToolTip(QStringLiteral("Green"));
-  btrack->setToolTip(QStringLiteral("Blue"));
+  rtrack->setToolTip(tr("Red"));
+  gtrack->setToolTip(tr("Green"));
+  btrack->setToolTip(tr("Blue"));
   for (QSlider* t : {rtrack, gtrack, btrack}) connect(t, &QSlider::valueChanged, this, [this] { rtrackChange(); });
   Label4 = new QLabel(Panel2);
   Label4->setGeometry(2, 92, 139, 20);
@@ -121,12 +125,12 @@ Tpalpinz::Tpalpinz(PaintState& st, QWidget* parent)
   palnames = new QComboBox(Panel1);
   palnames->setGeometry(8, 240, 135, 24);
   palnames->setEditable(false);
-  palnames->setToolTip(QStringLiteral("Choose a palette"));
+  palnames->setToolTip(tr("Choose a palette"));
   connect(palnames, &QComboBox::activated, this, [this] { palnamesClick(); });
 
   Image2 = new ClickImage(buttonPicture(ButtonPicture::Ok), Panel1);
   Image2->move(60, 328);
-  Image2->setToolTip(QStringLiteral("Done"));
+  Image2->setToolTip(tr("Done"));
   Image2->onClick = [this] { Image2Click(); };
 
   FormActivate();
@@ -142,10 +146,10 @@ void Tpalpinz::showPalette(const Surface& picture) {
 void Tpalpinz::FormActivate() {
   palnames->clear();
   for (const QString& file : listFolder(st_.programDir + QStringLiteral("/palettes"), QStringLiteral("bmp")))
-    palnames->addItem(displayName(file));
+    palnames->addItem(contentName(displayName(file)), displayName(file));
   bool matched = false;
   for (int i = 0; i < palnames->count(); ++i) {
-    if (palnames->itemText(i) == st_.paletteName) {
+    if (palnames->itemData(i).toString() == st_.paletteName) {
       palnames->setCurrentIndex(i);
       palnamesClick();
       matched = true;
@@ -162,7 +166,7 @@ void Tpalpinz::FormActivate() {
 
 void Tpalpinz::palnamesClick() {
   if (palnames->currentIndex() < 0) return;
-  st_.paletteName = palnames->currentText();
+  st_.paletteName = palnames->currentData().toString();
   const QString path = pathOnDisk(st_.programDir + kPalettesFolder, st_.paletteName, QStringLiteral("BMP"));
   QString message;
   auto picture = NViewLibLoad(path, 0, &message);

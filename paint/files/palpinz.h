@@ -25,6 +25,8 @@ int comboTextRoom(const QComboBox* box);
 void fitComboFont(QComboBox* box, int largestPixelSize);
 
 class Tpalpinz : public QDialog {
+  Q_OBJECT
+
  public:
   Tpalpinz(PaintState& st, QWidget* parent = nullptr);
 

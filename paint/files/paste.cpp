@@ -1,15 +1,17 @@
 #include "paint/files/paste.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 #include "platform/clipboard.h"
 
 namespace pz {
 
-const char* const kPasteTooLargeMessage =
+const char* const kPasteTooLargeMessage = QT_TRANSLATE_NOOP("pz::Files",
     "The picture on the clipboard is too large to paste. Pictures can be at most 16000 pixels wide and "
-    "16000 pixels high.";
-const char* const kPasteUnreadableMessage = "The picture on the clipboard could not be read.";
+    "16000 pixels high.");
+const char* const kPasteUnreadableMessage = QT_TRANSLATE_NOOP("pz::Files", "The picture on the clipboard could not be read.");
 
 namespace {
 // Largest number of pixels a pasted image may have: pasteBmp holds it twice.
@@ -158,18 +160,18 @@ void dropPasteAt(PaintState& st, Point p, int hpos, int vpos) {
 std::optional<Surface> pasteImageFromClipboard(QString* error) {
   const QSize announced = clipboardImageSize();
   if (announced.isValid() && tooLarge(announced.width(), announced.height())) {
-    if (error) *error = QString::fromLatin1(kPasteTooLargeMessage);
+    if (error) *error = QCoreApplication::translate("pz::Files", kPasteTooLargeMessage);
     return std::nullopt;
   }
   // Qt's own limit on decoded images is far below this program's: lift it
   // for an image the program can hold.
   std::optional<Surface> image = clipboardImage(QSize(kMaxPasteSide, kMaxPasteSide));
   if (!image || image->isNull()) {
-    if (error) *error = QString::fromLatin1(kPasteUnreadableMessage);
+    if (error) *error = QCoreApplication::translate("pz::Files", kPasteUnreadableMessage);
     return std::nullopt;
   }
   if (tooLarge(image->width(), image->height())) {
-    if (error) *error = QString::fromLatin1(kPasteTooLargeMessage);
+    if (error) *error = QCoreApplication::translate("pz::Files", kPasteTooLargeMessage);
     return std::nullopt;
   }
   return image;

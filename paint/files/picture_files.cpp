@@ -30,7 +30,7 @@ QString pathOnDisk(const QString& dir, const QString& base, const QString& ext) 
 }
 
 QString pictureNameProblem(const QString& name) {
-  static const QString rules = QStringLiteral(
+  const QString rules = QCoreApplication::translate("pz::Files",
       "A picture's name cannot contain \"/\" or control characters and cannot be \".\" or \"..\". "
       "Please choose another name.");
   if (name == QLatin1String(".") || name == QLatin1String("..")) return rules;
@@ -43,7 +43,7 @@ QString pictureNameProblem(const QString& name) {
     if (c == QLatin1Char('/') || c.category() == QChar::Other_Control || c == QChar(0)) return rules;
   // The file name with its extension must fit what the file system takes.
   if (QFile::encodeName(name + QStringLiteral(".jpg")).size() > 255)
-    return QStringLiteral("That name is too long for a picture. Please choose a shorter name.");
+    return QCoreApplication::translate("pz::Files", "That name is too long for a picture. Please choose a shorter name.");
   return {};
 }
 
@@ -51,7 +51,7 @@ std::optional<Surface> readPicture(const QString& path, QString* message) {
   QString why;
   auto s = NViewLibLoad(path, 0, &why);
   if (!s && message)
-    *message = QStringLiteral("%1\n\nThe picture you are painting has not been changed.").arg(why);
+    *message = QCoreApplication::translate("pz::Files", "%1\n\nThe picture you are painting has not been changed.").arg(why);
   return s;
 }
 
@@ -103,8 +103,9 @@ void syncFolder(const QString& dir) {
 bool savePictureJpeg(const Surface& picture, const QString& path, QString* message) {
   auto failed = [&](const QString& why) {
     if (message)
-      *message = QStringLiteral("Cannot save the picture as %1 (%2). Nothing was written: an earlier "
-                                "picture of that name is unchanged, and the picture you are painting is still here.")
+      *message = QCoreApplication::translate("pz::Files",
+                                         "Cannot save the picture as %1 (%2). Nothing was written: an earlier "
+                                         "picture of that name is unchanged, and the picture you are painting is still here.")
                      .arg(path, why);
     return false;
   };
@@ -114,7 +115,7 @@ bool savePictureJpeg(const Surface& picture, const QString& path, QString* messa
 
   const QFileInfo target(path);
   QTemporaryFile tmp(target.absolutePath() + QLatin1Char('/') + kSavePrefix + QStringLiteral("XXXXXX"));
-  if (!tmp.open()) return failed(QStringLiteral("the folder cannot be written to: %1").arg(tmp.errorString()));
+  if (!tmp.open()) return failed(QCoreApplication::translate("pz::Files", "the folder cannot be written to: %1").arg(tmp.errorString()));
   // Held until the process ends, so removeUnfinishedSaves in another running
   // Pinzola can tell this save from the leftover of a killed one.
   ::flock(tmp.handle(), LOCK_EX);

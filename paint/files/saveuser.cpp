@@ -12,7 +12,7 @@ Tsaveuser::Tsaveuser(PaintState& st, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                           Qt::WindowTitleHint),
       st_(st) {
-  setWindowTitle(QStringLiteral("Enter the name you wish to save this picture as..."));
+  setWindowTitle(tr("Enter the name you wish to save this picture as..."));
   setFixedSize(456, 94);
   setAutoFillBackground(true);
   QPalette pal = palette();
@@ -25,11 +25,11 @@ Tsaveuser::Tsaveuser(PaintState& st, QWidget* parent)
 
   Image1 = new ClickImage(buttonPicture(ButtonPicture::Ok), this);
   Image1->move(148, 42);
-  Image1->setToolTip(QStringLiteral("Save with this name"));
+  Image1->setToolTip(tr("Save with this name"));
   Image1->onClick = [this] { Image1Click(); };
   Image2 = new ClickImage(buttonPicture(ButtonPicture::Cancel), this);
   Image2->move(242, 42);
-  Image2->setToolTip(QStringLiteral("Do not save"));
+  Image2->setToolTip(tr("Do not save"));
   Image2->onClick = [this] { Image2Click(); };
   Edit1->setObjectName(QStringLiteral("saveuser_Edit1"));
   Image1->setObjectName(QStringLiteral("saveuser_Image1"));

@@ -13,6 +13,8 @@ namespace pz {
 class ClickImage;
 
 class Tsaveuser : public QDialog {
+  Q_OBJECT
+
  public:
   Tsaveuser(PaintState& st, QWidget* parent = nullptr);
 

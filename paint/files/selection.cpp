@@ -1,5 +1,6 @@
 #include "paint/files/selection.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -9,7 +10,7 @@
 namespace pz {
 
 const char* const kTextureQuestion =
-    "Textures are limited to 50x50. Your bitmap will take the top left 50x50 as the texture. OK?";
+    QT_TRANSLATE_NOOP("pz::Files", "Textures are limited to 50x50. Your bitmap will take the top left 50x50 as the texture. OK?");
 
 Rect selectionRect(const PaintState& st) {
   return {st.selPicture.left, st.selPicture.top, st.selPicture.right, st.selPicture.bottom};

@@ -6,6 +6,9 @@ BUILD="$(cd "$2" && pwd)"
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/xvfb.sh"
 E2E_OUT="$BUILD/e2e"
 mkdir -p "$E2E_OUT"
+# The scripts find windows and menu items by their English captions, so the
+# programs run in English whatever language the desktop running the tests has.
+export LC_ALL=C.UTF-8 LANGUAGE=
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
 chmod 700 "$XDG_RUNTIME_DIR"
 
