@@ -344,6 +344,61 @@
     </message>
 </context>
 <context>
+    <name>SvgDrawing</name>
+    <message>
+        <source>the compressed data is damaged</source>
+        <translation>die gepackten Daten sind beschädigt</translation>
+    </message>
+    <message>
+        <source>it unpacks to more than %1 MB</source>
+        <translation>ausgepackt ist sie größer als %1 MB</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MB</source>
+        <translation>sie ist größer als %1 MB</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>sie ist leer</translation>
+    </message>
+    <message>
+        <source>it is not a readable SVG drawing</source>
+        <translation>sie ist keine lesbare SVG-Zeichnung</translation>
+    </message>
+    <message>
+        <source>it is not a readable SVG drawing (%1)</source>
+        <translation>sie ist keine lesbare SVG-Zeichnung (%1)</translation>
+    </message>
+    <message>
+        <source>its size is too large to show</source>
+        <translation>sie ist zu groß zum Zeigen</translation>
+    </message>
+    <message>
+        <source>it has no size to show</source>
+        <translation>sie hat keine Größe, die man zeigen kann</translation>
+    </message>
+    <message>
+        <source>it takes too long to draw</source>
+        <translation>das Zeichnen dauert zu lange</translation>
+    </message>
+    <message>
+        <source>the renderer failed on it</source>
+        <translation>das Zeichnen ist fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Cannot open the file %1.</source>
+        <translation>Die Datei %1 lässt sich nicht öffnen.</translation>
+    </message>
+    <message>
+        <source>%1 is too large to be a drawing.</source>
+        <translation>%1 ist zu groß für eine Zeichnung.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be shown: %2.</source>
+        <translation>%1 kann nicht gezeigt werden: %2.</translation>
+    </message>
+</context>
+<context>
     <name>Tmainpinz</name>
     <message>
         <source>Do you want to save your picture first?</source>
@@ -433,6 +488,10 @@
     <message>
         <source>Windows Metafiles</source>
         <translation>Windows-Metadateien</translation>
+    </message>
+    <message>
+        <source>SVG Drawings</source>
+        <translation>SVG-Zeichnungen</translation>
     </message>
 </context>
 <context>
@@ -637,6 +696,10 @@
     <message>
         <source>AVI Movies</source>
         <translation>AVI-Filme</translation>
+    </message>
+    <message>
+        <source>All Videos</source>
+        <translation>Alle Videos</translation>
     </message>
 </context>
 <context>
@@ -934,6 +997,53 @@ Dein Bild ist unverändert.</translation>
     <message>
         <source>The video in &quot;%1&quot; has no frame that can be shown.</source>
         <translation>Der Film in &quot;%1&quot; hat kein Bild, das gezeigt werden kann.</translation>
+    </message>
+</context>
+<context>
+    <name>pz::StreamDecoder</name>
+    <message>
+        <source>The file &quot;%1&quot; cannot be found.</source>
+        <translation>Die Datei &quot;%1&quot; ist nicht zu finden.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; is empty.</source>
+        <translation>Die Datei &quot;%1&quot; ist leer.</translation>
+    </message>
+    <message>
+        <source>The video in &quot;%1&quot; has a damaged header: it gives no picture size.</source>
+        <translation>Der Film in &quot;%1&quot; hat einen beschädigten Kopf: Er nennt keine Bildgröße.</translation>
+    </message>
+    <message>
+        <source>The video in &quot;%1&quot; claims to be %2 × %3 pixels; the largest video that can be shown is %4 × %4.</source>
+        <translation>Der Film in &quot;%1&quot; soll %2 × %3 Pixel groß sein; der größte Film, der gezeigt werden kann, ist %4 × %4.</translation>
+    </message>
+    <message>
+        <source>The video in &quot;%1&quot; is compressed with a method (%2) that cannot be decoded.</source>
+        <translation>Der Film in &quot;%1&quot; ist mit einem Verfahren (%2) gepackt, das nicht entpackt werden kann.</translation>
+    </message>
+    <message>
+        <source>The video in &quot;%1&quot; has no frames.</source>
+        <translation>Der Film in &quot;%1&quot; hat keine Bilder.</translation>
+    </message>
+    <message>
+        <source>The video in &quot;%1&quot; has no frame that can be shown.</source>
+        <translation>Der Film in &quot;%1&quot; hat kein Bild, das gezeigt werden kann.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read.</source>
+        <translation>Die Datei &quot;%1&quot; kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; is not an AVI video, or its header is damaged.</source>
+        <translation>Die Datei &quot;%1&quot; ist kein AVI-Film, oder ihr Kopf ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read again.</source>
+        <translation>Die Datei &quot;%1&quot; kann nicht noch einmal gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; holds no video.</source>
+        <translation>In der Datei &quot;%1&quot; ist kein Film.</translation>
     </message>
 </context>
 <context>

@@ -344,6 +344,61 @@
     </message>
 </context>
 <context>
+    <name>SvgDrawing</name>
+    <message>
+        <source>the compressed data is damaged</source>
+        <translation>los datos comprimidos están dañados</translation>
+    </message>
+    <message>
+        <source>it unpacks to more than %1 MB</source>
+        <translation>al descomprimirlo ocupa más de %1 MB</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MB</source>
+        <translation>ocupa más de %1 MB</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>está vacío</translation>
+    </message>
+    <message>
+        <source>it is not a readable SVG drawing</source>
+        <translation>no es un dibujo SVG legible</translation>
+    </message>
+    <message>
+        <source>it is not a readable SVG drawing (%1)</source>
+        <translation>no es un dibujo SVG legible (%1)</translation>
+    </message>
+    <message>
+        <source>its size is too large to show</source>
+        <translation>es demasiado grande para mostrarlo</translation>
+    </message>
+    <message>
+        <source>it has no size to show</source>
+        <translation>no tiene un tamaño que se pueda mostrar</translation>
+    </message>
+    <message>
+        <source>it takes too long to draw</source>
+        <translation>tarda demasiado en dibujarse</translation>
+    </message>
+    <message>
+        <source>the renderer failed on it</source>
+        <translation>no se pudo dibujar</translation>
+    </message>
+    <message>
+        <source>Cannot open the file %1.</source>
+        <translation>No se puede abrir el archivo %1.</translation>
+    </message>
+    <message>
+        <source>%1 is too large to be a drawing.</source>
+        <translation>%1 es demasiado grande para ser un dibujo.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be shown: %2.</source>
+        <translation>%1 no se puede mostrar: %2.</translation>
+    </message>
+</context>
+<context>
     <name>Tmainpinz</name>
     <message>
         <source>Do you want to save your picture first?</source>
@@ -433,6 +488,10 @@
     <message>
         <source>Windows Metafiles</source>
         <translation>Metarchivos de Windows</translation>
+    </message>
+    <message>
+        <source>SVG Drawings</source>
+        <translation>Dibujos SVG</translation>
     </message>
 </context>
 <context>
@@ -637,6 +696,10 @@
     <message>
         <source>AVI Movies</source>
         <translation>Películas AVI</translation>
+    </message>
+    <message>
+        <source>All Videos</source>
+        <translation>Todos los vídeos</translation>
     </message>
 </context>
 <context>
@@ -934,6 +997,53 @@ Tu dibujo no ha cambiado.</translation>
     <message>
         <source>The video in &quot;%1&quot; has no frame that can be shown.</source>
         <translation>La película de &quot;%1&quot; no tiene ninguna imagen que se pueda mostrar.</translation>
+    </message>
+</context>
+<context>
+    <name>pz::StreamDecoder</name>
+    <message>
+        <source>The file &quot;%1&quot; cannot be found.</source>
+        <translation>No se encuentra el archivo &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; is empty.</source>
+        <translation>El archivo &quot;%1&quot; está vacío.</translation>
+    </message>
+    <message>
+        <source>The video in &quot;%1&quot; has a damaged header: it gives no picture size.</source>
+        <translation>La película de &quot;%1&quot; tiene la cabecera dañada: no da el tamaño de la imagen.</translation>
+    </message>
+    <message>
+        <source>The video in &quot;%1&quot; claims to be %2 × %3 pixels; the largest video that can be shown is %4 × %4.</source>
+        <translation>La película de &quot;%1&quot; dice medir %2 × %3 píxeles; la película más grande que se puede mostrar mide %4 × %4.</translation>
+    </message>
+    <message>
+        <source>The video in &quot;%1&quot; is compressed with a method (%2) that cannot be decoded.</source>
+        <translation>La película de &quot;%1&quot; está comprimida con un método (%2) que no se puede decodificar.</translation>
+    </message>
+    <message>
+        <source>The video in &quot;%1&quot; has no frames.</source>
+        <translation>La película de &quot;%1&quot; no tiene imágenes.</translation>
+    </message>
+    <message>
+        <source>The video in &quot;%1&quot; has no frame that can be shown.</source>
+        <translation>La película de &quot;%1&quot; no tiene ninguna imagen que se pueda mostrar.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read.</source>
+        <translation>No se puede leer el archivo &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; is not an AVI video, or its header is damaged.</source>
+        <translation>El archivo &quot;%1&quot; no es una película AVI, o su cabecera está dañada.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read again.</source>
+        <translation>No se puede volver a leer el archivo &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; holds no video.</source>
+        <translation>El archivo &quot;%1&quot; no tiene ninguna película.</translation>
     </message>
 </context>
 <context>

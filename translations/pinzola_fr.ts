@@ -344,6 +344,61 @@
     </message>
 </context>
 <context>
+    <name>SvgDrawing</name>
+    <message>
+        <source>the compressed data is damaged</source>
+        <translation>les données compressées sont abîmées</translation>
+    </message>
+    <message>
+        <source>it unpacks to more than %1 MB</source>
+        <translation>une fois décompressé, il dépasse %1 Mo</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MB</source>
+        <translation>il dépasse %1 Mo</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>il est vide</translation>
+    </message>
+    <message>
+        <source>it is not a readable SVG drawing</source>
+        <translation>ce n&apos;est pas un dessin SVG lisible</translation>
+    </message>
+    <message>
+        <source>it is not a readable SVG drawing (%1)</source>
+        <translation>ce n&apos;est pas un dessin SVG lisible (%1)</translation>
+    </message>
+    <message>
+        <source>its size is too large to show</source>
+        <translation>il est trop grand pour être affiché</translation>
+    </message>
+    <message>
+        <source>it has no size to show</source>
+        <translation>il n&apos;a pas de taille à afficher</translation>
+    </message>
+    <message>
+        <source>it takes too long to draw</source>
+        <translation>il met trop longtemps à se dessiner</translation>
+    </message>
+    <message>
+        <source>the renderer failed on it</source>
+        <translation>le dessin a échoué</translation>
+    </message>
+    <message>
+        <source>Cannot open the file %1.</source>
+        <translation>Impossible d&apos;ouvrir le fichier %1.</translation>
+    </message>
+    <message>
+        <source>%1 is too large to be a drawing.</source>
+        <translation>%1 est trop grand pour être un dessin.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be shown: %2.</source>
+        <translation>%1 ne peut pas être affiché : %2.</translation>
+    </message>
+</context>
+<context>
     <name>Tmainpinz</name>
     <message>
         <source>Do you want to save your picture first?</source>
@@ -433,6 +488,10 @@
     <message>
         <source>Windows Metafiles</source>
         <translation>Métafichiers Windows</translation>
+    </message>
+    <message>
+        <source>SVG Drawings</source>
+        <translation>Dessins SVG</translation>
     </message>
 </context>
 <context>
@@ -637,6 +696,10 @@
     <message>
         <source>AVI Movies</source>
         <translation>Films AVI</translation>
+    </message>
+    <message>
+        <source>All Videos</source>
+        <translation>Toutes les vidéos</translation>
     </message>
 </context>
 <context>
@@ -934,6 +997,53 @@ Ton dessin n&apos;a pas changé.</translation>
     <message>
         <source>The video in &quot;%1&quot; has no frame that can be shown.</source>
         <translation>Le film de &quot;%1&quot; n&apos;a aucune image à montrer.</translation>
+    </message>
+</context>
+<context>
+    <name>pz::StreamDecoder</name>
+    <message>
+        <source>The file &quot;%1&quot; cannot be found.</source>
+        <translation>Le fichier &quot;%1&quot; est introuvable.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; is empty.</source>
+        <translation>Le fichier &quot;%1&quot; est vide.</translation>
+    </message>
+    <message>
+        <source>The video in &quot;%1&quot; has a damaged header: it gives no picture size.</source>
+        <translation>Le film de &quot;%1&quot; a un en-tête abîmé : il ne donne pas la taille de l&apos;image.</translation>
+    </message>
+    <message>
+        <source>The video in &quot;%1&quot; claims to be %2 × %3 pixels; the largest video that can be shown is %4 × %4.</source>
+        <translation>Le film de &quot;%1&quot; dit faire %2 × %3 pixels ; le plus grand film possible fait %4 × %4.</translation>
+    </message>
+    <message>
+        <source>The video in &quot;%1&quot; is compressed with a method (%2) that cannot be decoded.</source>
+        <translation>Le film de &quot;%1&quot; est compressé d&apos;une façon (%2) qui ne peut pas être décodée.</translation>
+    </message>
+    <message>
+        <source>The video in &quot;%1&quot; has no frames.</source>
+        <translation>Le film de &quot;%1&quot; n&apos;a pas d&apos;images.</translation>
+    </message>
+    <message>
+        <source>The video in &quot;%1&quot; has no frame that can be shown.</source>
+        <translation>Le film de &quot;%1&quot; n&apos;a aucune image à montrer.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read.</source>
+        <translation>Le fichier &quot;%1&quot; ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; is not an AVI video, or its header is damaged.</source>
+        <translation>Le fichier &quot;%1&quot; n&apos;est pas un film AVI, ou son en-tête est abîmé.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read again.</source>
+        <translation>Le fichier &quot;%1&quot; ne peut pas être relu.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; holds no video.</source>
+        <translation>Le fichier &quot;%1&quot; ne contient pas de film.</translation>
     </message>
 </context>
 <context>

@@ -344,6 +344,61 @@
     </message>
 </context>
 <context>
+    <name>SvgDrawing</name>
+    <message>
+        <source>the compressed data is damaged</source>
+        <translation>i dati compressi sono danneggiati</translation>
+    </message>
+    <message>
+        <source>it unpacks to more than %1 MB</source>
+        <translation>decompresso supera %1 MB</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MB</source>
+        <translation>supera %1 MB</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>è vuoto</translation>
+    </message>
+    <message>
+        <source>it is not a readable SVG drawing</source>
+        <translation>non è un disegno SVG leggibile</translation>
+    </message>
+    <message>
+        <source>it is not a readable SVG drawing (%1)</source>
+        <translation>non è un disegno SVG leggibile (%1)</translation>
+    </message>
+    <message>
+        <source>its size is too large to show</source>
+        <translation>è troppo grande per essere mostrato</translation>
+    </message>
+    <message>
+        <source>it has no size to show</source>
+        <translation>non ha una dimensione da mostrare</translation>
+    </message>
+    <message>
+        <source>it takes too long to draw</source>
+        <translation>ci mette troppo a disegnarsi</translation>
+    </message>
+    <message>
+        <source>the renderer failed on it</source>
+        <translation>il disegno non è riuscito</translation>
+    </message>
+    <message>
+        <source>Cannot open the file %1.</source>
+        <translation>Non si può aprire il file %1.</translation>
+    </message>
+    <message>
+        <source>%1 is too large to be a drawing.</source>
+        <translation>%1 è troppo grande per essere un disegno.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be shown: %2.</source>
+        <translation>%1 non si può mostrare: %2.</translation>
+    </message>
+</context>
+<context>
     <name>Tmainpinz</name>
     <message>
         <source>Do you want to save your picture first?</source>
@@ -433,6 +488,10 @@
     <message>
         <source>Windows Metafiles</source>
         <translation>Metafile di Windows</translation>
+    </message>
+    <message>
+        <source>SVG Drawings</source>
+        <translation>Disegni SVG</translation>
     </message>
 </context>
 <context>
@@ -637,6 +696,10 @@
     <message>
         <source>AVI Movies</source>
         <translation>Film AVI</translation>
+    </message>
+    <message>
+        <source>All Videos</source>
+        <translation>Tutti i video</translation>
     </message>
 </context>
 <context>
@@ -934,6 +997,53 @@ Il tuo disegno non è cambiato.</translation>
     <message>
         <source>The video in &quot;%1&quot; has no frame that can be shown.</source>
         <translation>Il film in &quot;%1&quot; non ha nessuna immagine da mostrare.</translation>
+    </message>
+</context>
+<context>
+    <name>pz::StreamDecoder</name>
+    <message>
+        <source>The file &quot;%1&quot; cannot be found.</source>
+        <translation>Il file &quot;%1&quot; non si trova.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; is empty.</source>
+        <translation>Il file &quot;%1&quot; è vuoto.</translation>
+    </message>
+    <message>
+        <source>The video in &quot;%1&quot; has a damaged header: it gives no picture size.</source>
+        <translation>Il film in &quot;%1&quot; ha l&apos;intestazione rovinata: non dice la misura delle immagini.</translation>
+    </message>
+    <message>
+        <source>The video in &quot;%1&quot; claims to be %2 × %3 pixels; the largest video that can be shown is %4 × %4.</source>
+        <translation>Il film in &quot;%1&quot; dice di essere %2 × %3 pixel; il film più grande che si può mostrare è %4 × %4.</translation>
+    </message>
+    <message>
+        <source>The video in &quot;%1&quot; is compressed with a method (%2) that cannot be decoded.</source>
+        <translation>Il film in &quot;%1&quot; è compresso con un metodo (%2) che non si può decodificare.</translation>
+    </message>
+    <message>
+        <source>The video in &quot;%1&quot; has no frames.</source>
+        <translation>Il film in &quot;%1&quot; non ha immagini.</translation>
+    </message>
+    <message>
+        <source>The video in &quot;%1&quot; has no frame that can be shown.</source>
+        <translation>Il film in &quot;%1&quot; non ha nessuna immagine da mostrare.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read.</source>
+        <translation>Il file &quot;%1&quot; non si può leggere.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; is not an AVI video, or its header is damaged.</source>
+        <translation>Il file &quot;%1&quot; non è un film AVI, o la sua intestazione è rovinata.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read again.</source>
+        <translation>Il file &quot;%1&quot; non si può rileggere.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; holds no video.</source>
+        <translation>Il file &quot;%1&quot; non contiene nessun film.</translation>
     </message>
 </context>
 <context>

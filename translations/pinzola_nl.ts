@@ -344,6 +344,61 @@
     </message>
 </context>
 <context>
+    <name>SvgDrawing</name>
+    <message>
+        <source>the compressed data is damaged</source>
+        <translation>de ingepakte gegevens zijn beschadigd</translation>
+    </message>
+    <message>
+        <source>it unpacks to more than %1 MB</source>
+        <translation>uitgepakt is het groter dan %1 MB</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MB</source>
+        <translation>het is groter dan %1 MB</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>het is leeg</translation>
+    </message>
+    <message>
+        <source>it is not a readable SVG drawing</source>
+        <translation>het is geen leesbare SVG-tekening</translation>
+    </message>
+    <message>
+        <source>it is not a readable SVG drawing (%1)</source>
+        <translation>het is geen leesbare SVG-tekening (%1)</translation>
+    </message>
+    <message>
+        <source>its size is too large to show</source>
+        <translation>het is te groot om te tonen</translation>
+    </message>
+    <message>
+        <source>it has no size to show</source>
+        <translation>het heeft geen grootte om te tonen</translation>
+    </message>
+    <message>
+        <source>it takes too long to draw</source>
+        <translation>het tekenen duurt te lang</translation>
+    </message>
+    <message>
+        <source>the renderer failed on it</source>
+        <translation>het tekenen is mislukt</translation>
+    </message>
+    <message>
+        <source>Cannot open the file %1.</source>
+        <translation>Bestand %1 kan niet geopend worden.</translation>
+    </message>
+    <message>
+        <source>%1 is too large to be a drawing.</source>
+        <translation>%1 is te groot voor een tekening.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be shown: %2.</source>
+        <translation>%1 kan niet getoond worden: %2.</translation>
+    </message>
+</context>
+<context>
     <name>Tmainpinz</name>
     <message>
         <source>Do you want to save your picture first?</source>
@@ -433,6 +488,10 @@
     <message>
         <source>Windows Metafiles</source>
         <translation>Windows-metabestanden</translation>
+    </message>
+    <message>
+        <source>SVG Drawings</source>
+        <translation>SVG-tekeningen</translation>
     </message>
 </context>
 <context>
@@ -637,6 +696,10 @@
     <message>
         <source>AVI Movies</source>
         <translation>AVI-films</translation>
+    </message>
+    <message>
+        <source>All Videos</source>
+        <translation>Alle video&apos;s</translation>
     </message>
 </context>
 <context>
@@ -934,6 +997,53 @@ Je tekening is niet veranderd.</translation>
     <message>
         <source>The video in &quot;%1&quot; has no frame that can be shown.</source>
         <translation>De film in &quot;%1&quot; heeft geen beeld dat getoond kan worden.</translation>
+    </message>
+</context>
+<context>
+    <name>pz::StreamDecoder</name>
+    <message>
+        <source>The file &quot;%1&quot; cannot be found.</source>
+        <translation>Het bestand &quot;%1&quot; is niet te vinden.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; is empty.</source>
+        <translation>Het bestand &quot;%1&quot; is leeg.</translation>
+    </message>
+    <message>
+        <source>The video in &quot;%1&quot; has a damaged header: it gives no picture size.</source>
+        <translation>De film in &quot;%1&quot; heeft een beschadigde kop: er staat geen beeldgrootte in.</translation>
+    </message>
+    <message>
+        <source>The video in &quot;%1&quot; claims to be %2 × %3 pixels; the largest video that can be shown is %4 × %4.</source>
+        <translation>De film in &quot;%1&quot; zou %2 × %3 pixels zijn; de grootste film die getoond kan worden is %4 × %4.</translation>
+    </message>
+    <message>
+        <source>The video in &quot;%1&quot; is compressed with a method (%2) that cannot be decoded.</source>
+        <translation>De film in &quot;%1&quot; is ingepakt met een methode (%2) die niet uitgepakt kan worden.</translation>
+    </message>
+    <message>
+        <source>The video in &quot;%1&quot; has no frames.</source>
+        <translation>De film in &quot;%1&quot; heeft geen beelden.</translation>
+    </message>
+    <message>
+        <source>The video in &quot;%1&quot; has no frame that can be shown.</source>
+        <translation>De film in &quot;%1&quot; heeft geen beeld dat getoond kan worden.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read.</source>
+        <translation>Het bestand &quot;%1&quot; kan niet worden gelezen.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; is not an AVI video, or its header is damaged.</source>
+        <translation>Het bestand &quot;%1&quot; is geen AVI-film, of de kop is beschadigd.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read again.</source>
+        <translation>Het bestand &quot;%1&quot; kan niet opnieuw worden gelezen.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; holds no video.</source>
+        <translation>In het bestand &quot;%1&quot; zit geen film.</translation>
     </message>
 </context>
 <context>

@@ -344,6 +344,61 @@
     </message>
 </context>
 <context>
+    <name>SvgDrawing</name>
+    <message>
+        <source>the compressed data is damaged</source>
+        <translation>os dados compactados estão danificados</translation>
+    </message>
+    <message>
+        <source>it unpacks to more than %1 MB</source>
+        <translation>descompactado passa de %1 MB</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MB</source>
+        <translation>passa de %1 MB</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>está vazio</translation>
+    </message>
+    <message>
+        <source>it is not a readable SVG drawing</source>
+        <translation>não é um desenho SVG legível</translation>
+    </message>
+    <message>
+        <source>it is not a readable SVG drawing (%1)</source>
+        <translation>não é um desenho SVG legível (%1)</translation>
+    </message>
+    <message>
+        <source>its size is too large to show</source>
+        <translation>é grande demais para mostrar</translation>
+    </message>
+    <message>
+        <source>it has no size to show</source>
+        <translation>não tem um tamanho para mostrar</translation>
+    </message>
+    <message>
+        <source>it takes too long to draw</source>
+        <translation>demora demais para desenhar</translation>
+    </message>
+    <message>
+        <source>the renderer failed on it</source>
+        <translation>não foi possível desenhar</translation>
+    </message>
+    <message>
+        <source>Cannot open the file %1.</source>
+        <translation>Não dá para abrir o arquivo %1.</translation>
+    </message>
+    <message>
+        <source>%1 is too large to be a drawing.</source>
+        <translation>%1 é grande demais para ser um desenho.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be shown: %2.</source>
+        <translation>%1 não pode ser mostrado: %2.</translation>
+    </message>
+</context>
+<context>
     <name>Tmainpinz</name>
     <message>
         <source>Do you want to save your picture first?</source>
@@ -433,6 +488,10 @@
     <message>
         <source>Windows Metafiles</source>
         <translation>Metarquivos do Windows</translation>
+    </message>
+    <message>
+        <source>SVG Drawings</source>
+        <translation>Desenhos SVG</translation>
     </message>
 </context>
 <context>
@@ -637,6 +696,10 @@
     <message>
         <source>AVI Movies</source>
         <translation>Filmes AVI</translation>
+    </message>
+    <message>
+        <source>All Videos</source>
+        <translation>Todos os vídeos</translation>
     </message>
 </context>
 <context>
@@ -934,6 +997,53 @@ Seu desenho não mudou.</translation>
     <message>
         <source>The video in &quot;%1&quot; has no frame that can be shown.</source>
         <translation>O filme em &quot;%1&quot; não tem nenhuma imagem que possa ser mostrada.</translation>
+    </message>
+</context>
+<context>
+    <name>pz::StreamDecoder</name>
+    <message>
+        <source>The file &quot;%1&quot; cannot be found.</source>
+        <translation>O arquivo &quot;%1&quot; não foi encontrado.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; is empty.</source>
+        <translation>O arquivo &quot;%1&quot; está vazio.</translation>
+    </message>
+    <message>
+        <source>The video in &quot;%1&quot; has a damaged header: it gives no picture size.</source>
+        <translation>O filme em &quot;%1&quot; tem o cabeçalho estragado: ele não diz o tamanho da imagem.</translation>
+    </message>
+    <message>
+        <source>The video in &quot;%1&quot; claims to be %2 × %3 pixels; the largest video that can be shown is %4 × %4.</source>
+        <translation>O filme em &quot;%1&quot; diz ter %2 × %3 pixels; o maior filme que pode ser mostrado tem %4 × %4.</translation>
+    </message>
+    <message>
+        <source>The video in &quot;%1&quot; is compressed with a method (%2) that cannot be decoded.</source>
+        <translation>O filme em &quot;%1&quot; está compactado com um método (%2) que não pode ser decodificado.</translation>
+    </message>
+    <message>
+        <source>The video in &quot;%1&quot; has no frames.</source>
+        <translation>O filme em &quot;%1&quot; não tem imagens.</translation>
+    </message>
+    <message>
+        <source>The video in &quot;%1&quot; has no frame that can be shown.</source>
+        <translation>O filme em &quot;%1&quot; não tem nenhuma imagem que possa ser mostrada.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read.</source>
+        <translation>O arquivo &quot;%1&quot; não pode ser lido.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; is not an AVI video, or its header is damaged.</source>
+        <translation>O arquivo &quot;%1&quot; não é um filme AVI, ou o cabeçalho dele está estragado.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read again.</source>
+        <translation>O arquivo &quot;%1&quot; não pode ser lido de novo.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; holds no video.</source>
+        <translation>O arquivo &quot;%1&quot; não tem nenhum filme.</translation>
     </message>
 </context>
 <context>
